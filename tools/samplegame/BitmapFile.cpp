@@ -1,7 +1,7 @@
 #include "tools/samplegame/BitmapFile.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 #include "formats/io/RecordFields.h"
 
@@ -14,7 +14,7 @@ uint32_t Key(const uint8_t* p) { return (uint32_t{p[2]} << 16) | (uint32_t{p[1]}
 
 // The picture's own colours when there are few enough, in order of first
 // appearance; else the colour cube.
-Palette MakePalette(const Picture& pic, std::map<uint32_t, uint8_t>& index) {
+Palette MakePalette(const Picture& pic, std::unordered_map<uint32_t, uint8_t>& index) {
     Palette palette;
     for (int y = 0; y < pic.Height() && palette.size() <= 256; ++y) {
         for (int x = 0; x < pic.Width(); ++x) {
@@ -52,7 +52,7 @@ uint8_t CubeIndex(const uint8_t* p, int x, int y) {
 std::vector<uint8_t> BitmapFile::Encode(const Picture& pic, int bits) {
     const int w = pic.Width(), h = pic.Height();
     const size_t stride = (static_cast<size_t>(w) * bits / 8 + 3) / 4 * 4;
-    std::map<uint32_t, uint8_t> index;
+    std::unordered_map<uint32_t, uint8_t> index;
     const Palette palette = bits == 8 ? MakePalette(pic, index) : Palette{};
     const size_t offset = 54 + 4 * 256 * (bits == 8);
     std::vector<uint8_t> out(offset + stride * h);

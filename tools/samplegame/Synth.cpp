@@ -41,17 +41,35 @@ struct Mix {
     }
 };
 
+// A sine oscillator by rotation, cheaper than calling sin per sample and
+// the same on every run.
+struct Oscillator {
+    double c = 1, s = 0, dc, ds;
+    explicit Oscillator(double radiansPerSample) : dc(std::cos(radiansPerSample)), ds(std::sin(radiansPerSample)) {}
+    double Next() {
+        const double v = s;
+        const double nc = c * dc - s * ds;
+        s = s * dc + c * ds;
+        c = nc;
+        return v;
+    }
+};
+
 // One plucked tone with a soft attack and exponential decay.
 void Tone(Mix& mix, int rate, double start, double length, double hz, double level, double pan,
           double brightness) {
     const size_t first = static_cast<size_t>(start * rate);
     const size_t count = static_cast<size_t>(length * rate);
+    Oscillator osc(2 * kPi * hz / rate);
+    const double decay = std::exp(-3.0 / length / rate);
+    double env = 1;
     for (size_t k = 0; k < count; ++k) {
-        const double t = static_cast<double>(k) / rate;
-        const double env = std::min(1.0, t * 80) * std::exp(-t * 3.0 / length);
-        const double ph = 2 * kPi * hz * t;
-        const double v = std::sin(ph) + brightness * 0.5 * std::sin(2 * ph) + brightness * 0.25 * std::sin(3 * ph);
-        mix.Add(first + k, v * env * level, pan);
+        const double attack = std::min(1.0, static_cast<double>(k) * 80 / rate);
+        const double s1 = osc.Next(), c1 = osc.c;
+        const double s2 = 2 * s1 * c1, s3 = 3 * s1 - 4 * s1 * s1 * s1;
+        const double v = s1 + brightness * 0.5 * s2 + brightness * 0.25 * s3;
+        mix.Add(first + k, v * attack * env * level, pan);
+        env *= decay;
     }
 }
 
@@ -103,17 +121,18 @@ std::vector<int16_t> Synth::Voice(uint32_t seed, int pitchHz, double seconds) co
         const size_t first = static_cast<size_t>(t0 * rate_);
         const size_t n = static_cast<size_t>(len * rate_);
         std::vector<double> weights;  // per harmonic, fixed for the syllable
+        std::vector<Oscillator> partials;
         for (int h = 1; h * pitch < 3500; ++h) {
             const double fh = h * pitch;
             weights.push_back((std::exp(-std::pow((fh - f[0]) / 150, 2)) +
                                0.6 * std::exp(-std::pow((fh - f[1]) / 200, 2)) + 0.05) / h);
+            partials.emplace_back(2 * kPi * fh / rate_);
         }
+        Oscillator envelope(kPi / (len * rate_));
         for (size_t k = 0; k < n; ++k) {
-            const double t = static_cast<double>(k) / rate_;
-            const double env = std::sin(kPi * t / len);
+            const double env = envelope.Next();
             double v = 0;
-            for (size_t h = 0; h < weights.size(); ++h)
-                v += weights[h] * std::sin(2 * kPi * pitch * static_cast<double>(h + 1) * t);
+            for (size_t h = 0; h < weights.size(); ++h) v += weights[h] * partials[h].Next();
             mix.Add(first + k, v * env * 0.5, 0.5);
         }
         t0 += len + (rnd.Unit() < 0.15 ? 0.12 : 0.01);
