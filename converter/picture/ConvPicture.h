@@ -1,12 +1,17 @@
 #pragma once
-// The converter's working picture: a bottom-up bitmap of 16, 24 or 32 bits
-// per pixel (rows padded to 4 bytes) with the size it had when it was made.
-// Every operation replaces the pixels it holds and reports false when the
+// The converter's working picture: a 24- or 32-bit bottom-up Bitmap with the
+// size it had when it was made, and the bit count of the file it came from.
+// Every operation replaces the bitmap it holds and reports false when the
 // picture's bit count does not allow it (the picture is then unchanged).
+// 16-bit RGB565 and 8-bit files are widened to 24-bit by ReadBmp already.
 
 #include <cstdint>
+#include <optional>
 #include <span>
-#include <vector>
+#include <string>
+
+#include "formats/bmp/BmpReader.h"
+#include "formats/picture/Bitmap.h"
 
 namespace vn {
 
@@ -21,12 +26,15 @@ public:
     enum class ScaleMode { AllPixels, OpaquePixels };
 
     ConvPicture() = default;
-    // A zero-filled picture; bits must be 16, 24 or 32 and the sizes
-    // positive, else the picture stays empty.
+    // A zero-filled picture; bits must be 24 or 32 and the sizes within
+    // Bitmap's limits, else the picture stays empty.
     ConvPicture(int width, int height, int bits);
+    explicit ConvPicture(Bitmap bitmap, int fileBitCount = 0);
 
-    // 16-bit RGB565 to 24-bit; other bit counts unchanged (returns true).
-    bool To24();
+    // The picture of a bitmap file, or nullopt (with the reason) for bad
+    // bytes.
+    static std::optional<ConvPicture> FromBitmap(std::span<const uint8_t> file,
+                                                 std::string* error = nullptr);
     // Alpha 0 where blue, green and red are all below 2, else 255; then the
     // edges are feathered.
     bool KeyNearBlack();
@@ -50,38 +58,35 @@ public:
     // Box-filter scaling to percent of the size (100 leaves it unchanged).
     bool Scale(int percent, ScaleMode mode);
 
-    bool Empty() const { return pixels_.empty(); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Bits() const { return bits_; }
-    int Stride() const { return stride_; }
-    int SourceWidth() const { return sourceWidth_; }
-    int SourceHeight() const { return sourceHeight_; }
-    void SetSourceSize(int width, int height);
+    bool Empty() const { return !bitmap_.has_value(); }
+    int Width() const { return Empty() ? 0 : bitmap_->Width(); }
+    int Height() const { return Empty() ? 0 : bitmap_->Height(); }
+    int Bits() const { return Empty() ? 0 : bitmap_->BitCount(); }
+    // 8, 16, 24 or 32 for a picture read from a file, else 0.
+    int FileBitCount() const { return fileBitCount_; }
+    int SourceWidth() const { return Empty() ? 0 : bitmap_->SourceWidth(); }
+    int SourceHeight() const { return Empty() ? 0 : bitmap_->SourceHeight(); }
+    void SetSourceSize(int width, int height) {
+        if (!Empty()) bitmap_->SetSourceSize(width, height);
+    }
 
-    // Pixel at column x of row y counted from the top.
-    uint8_t* At(int x, int y) { return pixels_.data() + Offset(x, y); }
-    const uint8_t* At(int x, int y) const { return pixels_.data() + Offset(x, y); }
-    // The bottom-up rows as stored, Stride() bytes apart.
-    std::span<const uint8_t> Pixels() const { return pixels_; }
-    std::span<uint8_t> Pixels() { return pixels_; }
+    // Pixel at column x of row y counted from the top (not empty).
+    uint8_t* At(int x, int y) { return bitmap_->RowFromTop(y) + x * (bitmap_->BitCount() / 8); }
+    const uint8_t* At(int x, int y) const {
+        return bitmap_->RowFromTop(y) + x * (bitmap_->BitCount() / 8);
+    }
+    // The bitmap itself (not empty).
+    const Bitmap& Picture() const { return *bitmap_; }
 
 private:
-    size_t Offset(int x, int y) const {
-        return static_cast<size_t>(height_ - 1 - y) * stride_ + static_cast<size_t>(x) * (bits_ / 8);
-    }
-    bool IsTrueColour() const { return !Empty() && (bits_ == 24 || bits_ == 32); }
+    // A blank picture for a replacement; false when it cannot be made.
+    bool MakeLike(int width, int height, int bits, ConvPicture& out) const;
     // This picture at 32 bits with every alpha 255.
-    void To32();
+    bool To32();
     void Feather();
 
-    int width_ = 0;
-    int height_ = 0;
-    int bits_ = 0;
-    int stride_ = 0;
-    int sourceWidth_ = 0;
-    int sourceHeight_ = 0;
-    std::vector<uint8_t> pixels_;
+    std::optional<Bitmap> bitmap_;
+    int fileBitCount_ = 0;
 };
 
 }  // namespace vn

@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
+
+#include "converter/picture/PictureFixtures.h"
 
 namespace vn {
 namespace {
 
 using Mode = ConvPicture::ScaleMode;
-using Fill = std::function<std::vector<int>(int x, int y)>;
+using Fill = PixelFill;
 
-// A picture whose pixel (x, y from the top) gets the channels fill returns.
-ConvPicture Make(int w, int h, int bits, const Fill& fill) {
-    ConvPicture p(w, h, bits);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const std::vector<int> c = fill(x, y);
-            for (size_t i = 0; i < c.size(); ++i) p.At(x, y)[i] = static_cast<uint8_t>(c[i]);
-        }
-    }
-    return p;
-}
+ConvPicture Make(int w, int h, int bits, const Fill& fill) { return MakePicture(w, h, bits, fill); }
 
 std::vector<int> Px(const ConvPicture& p, int x, int y) {
     std::vector<int> c;
@@ -31,23 +22,28 @@ std::vector<int> Px(const ConvPicture& p, int x, int y) {
 
 TEST(ConvPicture, MakesPaddedBottomUpRows) {
     ConvPicture p(3, 2, 24);
-    EXPECT_EQ(p.Stride(), 12);
-    p.At(0, 0)[0] = 7;  // top row is stored last
-    EXPECT_EQ(p.Pixels()[12], 7);
+    EXPECT_EQ(p.Picture().Stride(), 12);
+    p.At(0, 0)[0] = 7;  // the top row is stored last
+    EXPECT_EQ(p.Picture().Pixels()[12], 7);
     EXPECT_TRUE(ConvPicture(0, 2, 24).Empty());
-    EXPECT_TRUE(ConvPicture(2, 2, 8).Empty());
+    EXPECT_TRUE(ConvPicture(2, 2, 16).Empty());
 }
 
-TEST(ConvPicture, WidensRgb565) {
-    ConvPicture p = Make(3, 1, 16, [](int x, int) {
-        const int v[] = {0xFFFF, 0xF800, 0x07E0};
-        return std::vector<int>{v[x] & 0xFF, v[x] >> 8};
-    });
-    ASSERT_TRUE(p.To24());
-    EXPECT_EQ(p.Bits(), 24);
-    EXPECT_EQ(Px(p, 0, 0), (std::vector<int>{248, 252, 248}));
-    EXPECT_EQ(Px(p, 1, 0), (std::vector<int>{0, 0, 248}));
-    EXPECT_EQ(Px(p, 2, 0), (std::vector<int>{0, 252, 0}));
+TEST(ConvPicture, ReadsBitmapFilesAndKeepsTheirBitCount) {
+    const auto p = ConvPicture::FromBitmap(BmpFile(3, 2, 16, [](int x, int y) {
+        return std::vector<int>{x == 0 && y == 0 ? 0xF800 : 0xFFFF};
+    }));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->Bits(), 24);
+    EXPECT_EQ(p->FileBitCount(), 16);
+    EXPECT_EQ(p->SourceWidth(), 3);
+    EXPECT_EQ(Px(*p, 0, 0), (std::vector<int>{0, 0, 248}));
+    EXPECT_EQ(Px(*p, 2, 1), (std::vector<int>{248, 252, 248}));
+    std::vector<uint8_t> cut = BmpFile(3, 2, 24, Solid({1, 2, 3}));
+    cut.pop_back();
+    std::string error;
+    EXPECT_FALSE(ConvPicture::FromBitmap(cut, &error));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST(ConvPicture, HalvesA640By480PictureInto2By2Means) {
@@ -109,9 +105,8 @@ TEST(ConvPicture, ScaleAt100PercentKeepsThePicture) {
     ASSERT_TRUE(p.Scale(100, Mode::AllPixels));
     EXPECT_EQ(p.Width(), 5);
     EXPECT_EQ(Px(p, 4, 2), (std::vector<int>{4, 2, 9}));
-    ConvPicture raw(4, 4, 16);
-    EXPECT_FALSE(raw.Scale(50, Mode::AllPixels));
-    EXPECT_EQ(raw.Width(), 4);
+    ConvPicture none;
+    EXPECT_FALSE(none.Scale(50, Mode::AllPixels));
 }
 
 TEST(ConvPicture, KeysNearBlackAndFeathersInVisitingOrder) {
@@ -147,8 +142,8 @@ TEST(ConvPicture, KeysPureBlack) {
     ASSERT_TRUE(p.KeyBlack());
     EXPECT_EQ(p.At(0, 0)[3], 0);
     EXPECT_EQ(p.At(1, 0)[3], 255);
-    ConvPicture raw(2, 2, 16);
-    EXPECT_FALSE(raw.KeyBlack());
+    ConvPicture none;
+    EXPECT_FALSE(none.KeyBlack());
 }
 
 TEST(ConvPicture, TakesAlphaFromABottomUpMask) {
