@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "engine/platform/host/Cp932.h"
+#include "engine/platform/host/HostFileSystem.h"
 #include "tools/samplegame/SampleGame.h"
+#include "tools/samplegame/SampleInstallWriter.h"
 
 namespace vn {
 namespace {
@@ -63,9 +65,11 @@ int main(int argc, char** argv) {
     }
     const bool loose = args.size() == 2 && args[0] == "--loose";
     const bool summary = args.size() == 1 && args[0] == "--summary";
-    if (!loose && !summary) {
+    const bool pac = args.size() == 1 && !summary && args[0].rfind("--", 0) != 0;
+    if (!loose && !summary && !pac) {
         std::fprintf(stderr,
-                     "usage: samplegame [--story DIR] --loose OUTDIR   (every archive as a folder)\n"
+                     "usage: samplegame [--story DIR] OUTDIR           (the PC install folder)\n"
+                     "       samplegame [--story DIR] --loose OUTDIR   (every archive as a folder)\n"
                      "       samplegame [--story DIR] --summary\n");
         return 2;
     }
@@ -73,5 +77,12 @@ int main(int argc, char** argv) {
     for (const std::string& e : install.errors) std::fprintf(stderr, "samplegame: %s\n", e.c_str());
     if (!install.errors.empty()) return 1;
     vn::Summary(install);
-    return loose ? vn::WriteLoose(install, args[1]) : 0;
+    if (loose) return vn::WriteLoose(install, args[1]);
+    if (summary) return 0;
+    const auto folder = vn::InternalPath(args[0]);
+    if (!folder) return vn::Fail(args[0] + ": no Shift-JIS form for this path");
+    vn::HostFileSystem files;
+    vn::SampleInstallWriter writer(files);
+    if (!writer.Write(install, *folder)) return vn::Fail(writer.LastError());
+    return 0;
 }
