@@ -84,7 +84,7 @@ TEST(DecodeWave, FactCountCutsOnlyTheFilledBlock) {
     };
     const size_t filled = 5 * 1017;  // five blocks of 1017 frames
     for (const Case c : {Case{4000, 4000}, Case{static_cast<uint32_t>(filled), filled},
-                         Case{999999, filled}}) {
+                         Case{999999, filled}, Case{0, filled}}) {
         PutU32(bytes.data() + 48, c.fact);
         const auto pcm = DecodeWave(*ParseWave(bytes));
         ASSERT_TRUE(pcm);
