@@ -48,7 +48,7 @@ void WriteMp3Files(JobContext& job, const PacSource& source, const std::string& 
                    const AudioTarget& target) {
     for (const PacEntry& entry : source.directory.entries) {
         job.progress.SetEntryName(entry.name);
-        // The name comes from the archive: it must not lead out of the folder.
+        // The name comes from the archive: it must not point outside the folder.
         const auto name = Mp3EntryName(entry.name);
         if (!name) {
             NoteRefusedName(job, source, entry, "is not a plain file name");

@@ -33,6 +33,13 @@ void MakePac(MemoryFileSystem& fs, const char* path, const std::vector<Item>& it
     ASSERT_TRUE(writer.WriteFile(fs, path));
 }
 
+Bytes Unsupported() {
+    Bytes b = at::Pcm16Wave(at::Tone(22050, 1, 0.1));
+    b[20] = 0x34;  // format tag 0x1234: no decoder has it
+    b[21] = 0x12;
+    return b;
+}
+
 Bytes Corrupt() {
     Bytes b = at::Pcm16Wave(at::Tone(22050, 1, 0.1));
     b[4] = 0xFF;  // a RIFF length past the end
@@ -71,6 +78,7 @@ protected:
         MakePac(fs, "game\\SE.pac",
                 {{"se_door.wav", at::Pcm16Wave(at::Tone(22050, 1, 0.3))},
                  {"se_bad.wav", Corrupt()},
+                 {"se_odd.wav", Unsupported()},
                  {"..\\..\\x.wav", at::Pcm16Wave(at::Tone(22050, 1, 0.1))}});
         MakePac(fs, "game\\SystemVoice.pac",
                 {{"sys_\x83\x5c.wav", at::EncodedWave(at::Tone(44100, 1, 0.3), SF_FORMAT_MS_ADPCM)}});
@@ -108,6 +116,7 @@ TEST_F(SoundStepsTest, WritesTheFoldersAndTheVoiceArchive) {
         {"out\\data\\bgm\\BGM02.mp3", {44100, 2, 128, 0.4}},
         {"out\\data\\se\\se_door.mp3", {44100, 2, 128, 0.3}},
         {"out\\data\\se\\se_bad.mp3", {0, 0, 0, 0}},
+        {"out\\data\\se\\se_odd.mp3", {0, 0, 0, 0}},
         {"out\\data\\sys\\sys_\x83\x5c.mp3", {44100, 2, 128, 0.3}},
     };
     for (const auto& [path, expected] : loose) {
@@ -137,15 +146,15 @@ TEST_F(SoundStepsTest, WritesTheFoldersAndTheVoiceArchive) {
     }
 
     // Every entry counted, refused and broken ones included.
-    EXPECT_EQ(total, 11u);
-    EXPECT_EQ(done, 11u);
+    EXPECT_EQ(total, 12u);
+    EXPECT_EQ(done, 12u);
 }
 
 TEST_F(SoundStepsTest, NamesThatLeaveTheOutputFolderWriteNothing) {
     RunJob();
     const std::set<std::string> written = {
         "out\\data\\bgm\\BGM01.mp3", "out\\data\\bgm\\BGM02.mp3", "out\\data\\se\\se_door.mp3",
-        "out\\data\\se\\se_bad.mp3", "out\\data\\sys\\sys_\x83\x5c.mp3", "out\\data\\voice.mlz"};
+        "out\\data\\se\\se_bad.mp3", "out\\data\\se\\se_odd.mp3", "out\\data\\sys\\sys_\x83\x5c.mp3", "out\\data\\voice.mlz"};
     std::set<std::string> outputs;
     for (const auto& [path, bytes] : fs.Files()) {
         if (path.rfind("game\\", 0) != 0) outputs.insert(path);
@@ -175,7 +184,7 @@ TEST_F(SoundStepsTest, SettingsOutOfRangeGiveEmptyOutputs) {
     RunJob();
     EXPECT_TRUE(fs.Bytes("out\\data\\bgm\\BGM01.mp3").empty());
     EXPECT_TRUE(fs.Bytes("out\\data\\se\\se_door.mp3").empty());
-    EXPECT_EQ(done, 6u);
+    EXPECT_EQ(done, 7u);
 }
 
 }  // namespace
