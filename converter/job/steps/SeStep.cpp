@@ -1,0 +1,11 @@
+#include "converter/job/steps/Steps.h"
+
+namespace vn {
+
+// Step 11, SE.pac: until the sound conversion is here, its entries count as
+// done and nothing is written.
+void RunSeStep(JobContext& job, const PacSource& source, const std::string&) {
+    CountEntriesWithoutOutput(job, source);
+}
+
+}  // namespace vn
