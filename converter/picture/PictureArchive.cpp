@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "converter/pac/PacReader.h"
 #include "converter/picture/PictureNames.h"
 #include "formats/mlz/MlzLayout.h"
 #include "formats/mlz/MlzWriter.h"
@@ -67,14 +66,19 @@ std::vector<uint8_t> Encode(const PictureArchiveJob& job, const std::string& nam
     return std::move(*rbp);
 }
 
-void ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader& reader,
+bool ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader& reader,
                   const PictureSettings& settings, MlzWriter& writer, uint32_t index,
                   const PacEntry& entry) {
     using Kind = ConvertedEntry::Kind;
     const std::string name = entry.name;
-    const std::vector<uint8_t> bytes = reader.Read(entry).value_or(std::vector<uint8_t>{});
+    const auto read = reader.Read(entry);
+    if (!read) {
+        job.progress.AddSkipped();  // noted by the reader; the record stays zero
+        return true;
+    }
+    const std::vector<uint8_t>& bytes = *read;
     const ConvertedEntry c = ConvertPictureEntry(step, name, bytes, settings, reader);
-    if (c.kind == Kind::Skip) return;
+    if (c.kind == Kind::Skip) return true;
     if (c.kind == Kind::Failed) job.progress.AddSkipped();
     const bool added =
         c.kind == Kind::Copy
@@ -85,6 +89,7 @@ void ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader
         job.progress.Note(name + ": " + writer.LastError());
         job.progress.AddWriteFailure();
     }
+    return added;
 }
 
 }  // namespace
@@ -93,6 +98,32 @@ const char* PictureSourceName(PictureStep step) { return NamesOf(step).source; }
 
 std::string PictureOutputName(PictureStep step, int scalePercent) {
     return std::string(NamesOf(step).output) + (scalePercent >= 100 ? "_vga.mlz" : ".mlz");
+}
+
+bool ConvertPictureEntries(PictureStep step, const PictureArchiveJob& job, const char* pacPath,
+                           const PacDirectory& directory, const char* outputPath) {
+    const auto count = static_cast<uint32_t>(directory.entries.size());
+    MlzWriter writer(job.files);
+    if (!writer.Create(outputPath, count)) {
+        job.progress.Note(std::string(outputPath) + ": " + writer.LastError());
+        job.progress.AddWriteFailure();
+        return false;
+    }
+    const PictureSettings settings{job.scalePercent, job.standTable, job.visualTable};
+    PacEntryReader reader(job, pacPath, directory);
+    bool complete = true;
+    for (uint32_t i = 0; i < count; ++i) {
+        const PacEntry& entry = directory.entries[i];
+        job.progress.SetEntryName(entry.name);
+        complete = ConvertEntry(step, job, reader, settings, writer, i, entry) && complete;
+        job.progress.AddDone();
+    }
+    if (!writer.Finish()) {
+        job.progress.Note(std::string(outputPath) + ": " + writer.LastError());
+        job.progress.AddWriteFailure();
+        return false;
+    }
+    return complete;
 }
 
 PictureArchiveResult ConvertPictureArchive(PictureStep step, const PictureArchiveJob& job,
@@ -104,28 +135,10 @@ PictureArchiveResult ConvertPictureArchive(PictureStep step, const PictureArchiv
         job.progress.Note(std::string(pacPath) + ": " + error);
         return PictureArchiveResult::Failed;
     }
-    const auto count = static_cast<uint32_t>(directory->entries.size());
-    job.progress.AddTotal(count);
-    MlzWriter writer(job.files);
-    if (!writer.Create(outputPath, count)) {
-        job.progress.Note(std::string(outputPath) + ": " + writer.LastError());
-        job.progress.AddWriteFailure();
-        return PictureArchiveResult::Failed;
-    }
-    const PictureSettings settings{job.scalePercent, job.standTable, job.visualTable};
-    PacEntryReader reader(job, pacPath, *directory);
-    for (uint32_t i = 0; i < count; ++i) {
-        const PacEntry& entry = directory->entries[i];
-        job.progress.SetEntryName(entry.name);
-        ConvertEntry(step, job, reader, settings, writer, i, entry);
-        job.progress.AddDone();
-    }
-    if (!writer.Finish()) {
-        job.progress.Note(std::string(outputPath) + ": " + writer.LastError());
-        job.progress.AddWriteFailure();
-        return PictureArchiveResult::Failed;
-    }
-    return PictureArchiveResult::Written;
+    job.progress.AddTotal(static_cast<uint32_t>(directory->entries.size()));
+    return ConvertPictureEntries(step, job, pacPath, *directory, outputPath)
+               ? PictureArchiveResult::Written
+               : PictureArchiveResult::Failed;
 }
 
 }  // namespace vn

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "converter/pac/PacReader.h"
 #include "converter/picture/PictureConversions.h"
 #include "formats/io/FileSystem.h"
 
@@ -42,8 +43,14 @@ std::string PictureOutputName(PictureStep step, int scalePercent);
 
 enum class PictureArchiveResult { Written, SourceMissing, Failed };
 
-// Reads pacPath, writes outputPath. The source's entry count is added to
-// the total and every entry handled counts as done.
+// Converts the entries of the opened archive at pacPath into outputPath;
+// every entry counts as done. An entry that does not decode keeps an
+// all-zero record; one that is no usable picture becomes an empty entry.
+// False when the archive could not be written completely.
+bool ConvertPictureEntries(PictureStep step, const PictureArchiveJob& job, const char* pacPath,
+                           const PacDirectory& directory, const char* outputPath);
+
+// Opens pacPath, adds its entry count to the total and converts it.
 PictureArchiveResult ConvertPictureArchive(PictureStep step, const PictureArchiveJob& job,
                                            const char* pacPath, const char* outputPath);
 

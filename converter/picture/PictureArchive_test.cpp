@@ -223,5 +223,24 @@ TEST_F(PictureArchiveTest, ABadBitmapBecomesAnEmptyEntryAndTheJobGoesOn) {
     EXPECT_EQ(Picture("good.rbp").width, 2);
 }
 
+TEST_F(PictureArchiveTest, AnEntryThatDoesNotDecodeKeepsAZeroRecord) {
+    PacWriter pac(kPacMethodLzss);
+    ASSERT_TRUE(pac.Add("a.bmp", BmpFile(2, 2, 24, Solid({80, 80, 80}))));
+    ASSERT_TRUE(pac.Add("b.bmp", BmpFile(2, 2, 24, Solid({80, 80, 80}))));
+    ASSERT_TRUE(pac.WriteFile(fs, "game\\BG.pac"));
+    PutU32(fs.Bytes("game\\BG.pac").data() + 12 + 68, 100000);  // a.bmp claims more than it holds
+    PictureArchiveJob job{fs, progress, 100, 0, {}, {}};
+    EXPECT_EQ(ConvertPictureArchive(PictureStep::Backgrounds, job, "game\\BG.pac", "bg.mlz"),
+              PictureArchiveResult::Written);
+    output = "bg.mlz";
+    MlzArchive archive(fs);
+    ASSERT_TRUE(archive.LoadDirectory("bg.mlz"));
+    EXPECT_STREQ(archive.Entry(0).name, "");
+    EXPECT_EQ(Picture("b.rbp").width, 2);
+    EXPECT_EQ(progress.done, 2u);
+    EXPECT_EQ(progress.skipped, 1u);
+    EXPECT_EQ(progress.notes.size(), 1u);
+}
+
 }  // namespace
 }  // namespace vn
