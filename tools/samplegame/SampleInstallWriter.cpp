@@ -2,12 +2,14 @@
 
 #include "converter/audio/Mp3Encoder.h"
 #include "converter/pac/PacWriter.h"
+#include "tools/samplegame/OpeningMovie.h"
 #include "tools/samplegame/SampleSounds.h"
+#include "tools/samplegame/TextPainter.h"
 
 namespace vn {
 
 namespace {
-constexpr double kOpeningSeconds = 8.0;
+constexpr double kOpeningSeconds = OpeningMovie::kSeconds;
 }
 
 bool SampleInstallWriter::Fail(std::string message) {
@@ -54,7 +56,11 @@ bool SampleInstallWriter::Write(const SampleInstall& install, const std::string&
     std::string why;
     const auto mp3 = OpeningMp3(&why);
     if (!mp3) return Fail(why);
-    return WriteFile(base + "jmv\\Opening.mp3", *mp3);
+    auto text = TextPainter::OpenDefault();
+    if (!text) return Fail("cannot open the IPA Gothic font");
+    const auto movie = OpeningMovie(*text).Build(&why);
+    if (!movie) return Fail(why);
+    return WriteFile(base + "jmv\\Opening.mp3", *mp3) && WriteFile(base + "jmv\\Opening.jmv", *movie);
 }
 
 }  // namespace vn

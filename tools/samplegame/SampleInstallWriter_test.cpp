@@ -7,6 +7,8 @@
 #include "converter/pac/PacReader.h"
 #include "engine/platform/host/Cp932.h"
 #include "formats/io/MemoryFileSystem.h"
+#include "formats/jbp/JbpDecoder.h"
+#include "tools/jmv/JmvFile.h"
 
 namespace vn {
 namespace {
@@ -21,6 +23,17 @@ TEST(SampleInstallWriter, WritesArchivesTheConverterReadsBack) {
     ASSERT_TRUE(writer.Write(install, "Game")) << writer.LastError();
     EXPECT_TRUE(files.FileExists("Game\\LucentGrove.exe"));
     EXPECT_GT(files.FileSize("Game\\jmv\\Opening.mp3"), 10000);
+    std::vector<uint8_t> movie;
+    ASSERT_TRUE(files.ReadWholeFile("Game\\jmv\\Opening.jmv", movie));
+    std::string why;
+    const auto info = JmvFile::Parse(movie, &why);
+    ASSERT_TRUE(info) << why;
+    EXPECT_EQ(info->frameCount, 96u);
+    EXPECT_EQ(info->width, 320u);
+    JbpDecoder decoder;
+    for (uint32_t i = 0; i < info->frameCount; i += 19)
+        EXPECT_TRUE(decoder.Decode(std::span(movie).subspan(info->dataStart + info->frames[i].offset, info->frames[i].size)))
+            << "frame " << i << ": " << decoder.LastError();
 
     int sounds = 0;
     for (const SampleArchive& a : install.archives) {
