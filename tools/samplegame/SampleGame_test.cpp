@@ -126,16 +126,20 @@ TEST_F(SampleGameTest, TablesNameOnlyPicturesAndMusicThatExist) {
         ASSERT_TRUE(d) << descriptor;
         EXPECT_TRUE(Has("Stand.pac", Field(d->bytes, 8, 52)));
         const std::string variant = Field(stand, at + 64, 32);
-        if (!variant.empty()) EXPECT_TRUE(Has("Stand.pac", variant)) << variant;
+        if (!variant.empty()) {
+            EXPECT_TRUE(Has("Stand.pac", variant)) << variant;
+        }
     }
     const auto visual = tables.Find("VisualInfo.DAT")->bytes;
     const size_t visuals = visual.size() / SampleTables::kVisualRecord;
     for (size_t i = 0; i < visuals; ++i) {
         const size_t at = i * SampleTables::kVisualRecord;
         for (const std::string& name : {Field(visual, at + 4, 64), Field(visual, at + 68, 32)}) {
-            if (!name.empty()) EXPECT_TRUE(Has("BG.pac", name) || Has("Visual.pac", name)) << name;
+            if (!name.empty()) {
+                EXPECT_TRUE(Has("BG.pac", name) || Has("Visual.pac", name)) << name;
+            }
         }
-        char thumb[16];
+        char thumb[32];
         std::snprintf(thumb, sizeof thumb, "Thum_%03zu.bmp", i);
         EXPECT_TRUE(Has("Thumbnail.pac", thumb));
     }

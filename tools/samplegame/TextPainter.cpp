@@ -1,5 +1,6 @@
 #include "tools/samplegame/TextPainter.h"
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -24,8 +25,40 @@ std::unique_ptr<TextPainter> TextPainter::Open(const std::string& fontPath) {
     return std::unique_ptr<TextPainter>(new TextPainter(std::move(impl)));
 }
 
+namespace {
+
+// The file fontconfig gives for IPAGothic, or empty.
+std::string FindIpaGothic() {
+    std::string path;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("IPAGothic"));
+    if (config && pattern) {
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result;
+        if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
+            FcChar8* file = nullptr;
+            FcChar8* family = nullptr;
+            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+                FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch &&
+                std::string(reinterpret_cast<const char*>(family)) == "IPAGothic")
+                path = reinterpret_cast<const char*>(file);
+            FcPatternDestroy(match);
+        }
+    }
+    if (pattern) FcPatternDestroy(pattern);
+    if (config) FcConfigDestroy(config);
+    return path;
+}
+
+}  // namespace
+
 std::unique_ptr<TextPainter> TextPainter::OpenDefault() {
-    return Open("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf");
+    // The Debian package's place first, so that a font configuration cannot
+    // change the pictures; fontconfig when the font lives elsewhere.
+    if (auto painter = Open("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf")) return painter;
+    const std::string found = FindIpaGothic();
+    return found.empty() ? nullptr : Open(found);
 }
 
 namespace {
