@@ -40,6 +40,7 @@ std::optional<Pcm16> ConvertRate(const Pcm16& source, uint32_t sampleRate) {
     out.sampleRate = sampleRate;
     out.channels = source.channels;
     out.samples.resize(outFrames * source.channels);
+    if (outFrames == 0) return out;  // the library takes no empty buffers
     const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
     size_t done = 0;

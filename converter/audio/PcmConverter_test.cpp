@@ -65,6 +65,15 @@ TEST(ConvertRate, HalvesAndDoublesTheRate) {
     EXPECT_LT(error / signal, 1e-3);
 }
 
+TEST(ConvertRate, EmptyInputGivesEmptyOutput) {
+    for (const Pcm16& empty : {Make(44100, 2, {}), Make(44100, 2, {7})}) {
+        const auto out = ConvertRate(empty, 22050);
+        ASSERT_TRUE(out);
+        EXPECT_EQ(out->sampleRate, 22050u);
+        EXPECT_TRUE(out->samples.empty());
+    }
+}
+
 TEST(ConvertPcm, ChangesRateAndChannelsTogether) {
     const auto mono = ConvertPcm(audiotest::Tone(44100, 2, 0.25), 22050, 1);
     ASSERT_TRUE(mono);

@@ -95,7 +95,8 @@ std::optional<Pcm16> DecodeWithLibrary(const WaveData& wave) {
     }
     sf_close(sound);
     if (!ok) return std::nullopt;
-    if (wave.factFrames && *wave.factFrames < pcm.FrameCount()) {
+    // Some writers put 0 for "not known"; that cuts nothing.
+    if (wave.factFrames && *wave.factFrames > 0 && *wave.factFrames < pcm.FrameCount()) {
         pcm.samples.resize(static_cast<size_t>(*wave.factFrames) * pcm.channels);
     }
     return pcm;

@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include "converter/audio/AudioTestSupport.h"
+#include "converter/audio/Mp3Encoder.h"
 #include "formats/io/RecordFields.h"
 
 namespace vn {
@@ -73,6 +74,31 @@ TEST(DecodeWave, DecodesTheOtherFormats) {
     }
 }
 
+// MPEG layer III in WAVE (tag 0x55), which libsndfile decodes through libmpg123.
+TEST(DecodeWave, DecodesMpegInWave) {
+    const Pcm16 tone = audiotest::Tone(22050, 1, 0.5);
+    Mp3Encoder encoder;
+    const auto mp3 = encoder.Encode(tone.samples, {64, 22050, 1});
+    ASSERT_TRUE(mp3);
+    std::vector<uint8_t> fmt(30);  // MPEGLAYER3WAVEFORMAT
+    PutU16(&fmt[0], 0x55);
+    PutU16(&fmt[2], 1);
+    PutU32(&fmt[4], 22050);
+    PutU32(&fmt[8], 8000);
+    PutU16(&fmt[12], 1);
+    PutU16(&fmt[16], 12);
+    PutU16(&fmt[18], 1);
+    PutU32(&fmt[20], 2);
+    PutU16(&fmt[24], 209);
+    PutU16(&fmt[26], 1);
+    const auto bytes = audiotest::RiffWave({{"fmt ", fmt}, {"data", *mp3}});
+    const auto pcm = DecodeWave(*ParseWave(bytes));
+    ASSERT_TRUE(pcm);
+    EXPECT_EQ(pcm->sampleRate, 22050u);
+    EXPECT_EQ(pcm->channels, 1);
+    EXPECT_NEAR(static_cast<double>(pcm->FrameCount()), tone.FrameCount(), Mp3Encoder::kFrameSamples);
+}
+
 TEST(DecodeWave, FactCountCutsOnlyTheFilledBlock) {
     const Pcm16 tone = audiotest::Tone(22050, 1, 0.2);
     auto bytes = audiotest::EncodedWave(tone, SF_FORMAT_IMA_ADPCM);
@@ -84,7 +110,7 @@ TEST(DecodeWave, FactCountCutsOnlyTheFilledBlock) {
     };
     const size_t filled = 5 * 1017;  // five blocks of 1017 frames
     for (const Case c : {Case{4000, 4000}, Case{static_cast<uint32_t>(filled), filled},
-                         Case{999999, filled}}) {
+                         Case{999999, filled}, Case{0, filled}}) {
         PutU32(bytes.data() + 48, c.fact);
         const auto pcm = DecodeWave(*ParseWave(bytes));
         ASSERT_TRUE(pcm);

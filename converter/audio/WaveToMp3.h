@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "converter/audio/Mp3Encoder.h"
@@ -29,11 +30,15 @@ std::optional<Mp3Settings> TargetSettings(const AudioTarget& target);
 // The WAVE's sound as 16-bit PCM at the target's rate and channels; data
 // already in that form is taken unchanged. None when the WAVE is refused or
 // cannot be decoded or converted.
-std::optional<Pcm16> WaveToPcm(std::span<const uint8_t> wave, const Mp3Settings& settings);
+// error (may be null) says why when there is none.
+std::optional<Pcm16> WaveToPcm(std::span<const uint8_t> wave, const Mp3Settings& settings,
+                               std::string* error = nullptr);
 
 // None when the WAVE is refused, the settings are out of range or the
-// encoder fails; the caller then writes an empty output.
+// encoder fails (error, which may be null, says which); the caller then
+// writes an empty output.
 std::optional<std::vector<uint8_t>> WaveToMp3(std::span<const uint8_t> wave,
-                                              const AudioTarget& target, Mp3Encoder& encoder);
+                                              const AudioTarget& target, Mp3Encoder& encoder,
+                                              std::string* error = nullptr);
 
 }  // namespace vn

@@ -90,16 +90,32 @@ TEST(WaveToMp3, EveryOutputDecodesToItsSettings) {
     }
 }
 
-TEST(WaveToMp3, RefusedInputGivesNoOutput) {
+TEST(WaveToMp3, RefusedInputGivesNoOutputAndSaysWhy) {
     Mp3Encoder encoder;
-    auto wave = audiotest::Pcm16Wave(audiotest::Tone(22050, 1, 0.1));
-    wave[8] = 'X';
-    EXPECT_FALSE(WaveToMp3(wave, {3, 0, false}, encoder));
-    EXPECT_FALSE(WaveToMp3({}, {3, 0, false}, encoder));
-    const auto good = audiotest::Pcm16Wave(audiotest::Tone(22050, 1, 0.1));
-    EXPECT_FALSE(WaveToMp3(good, {13, 0, false}, encoder));
     Mp3Encoder missing("libmp3lame-missing.so.9");
-    EXPECT_FALSE(WaveToMp3(good, {3, 0, false}, missing));
+    const auto good = audiotest::Pcm16Wave(audiotest::Tone(22050, 1, 0.1));
+    auto notWave = good;
+    notWave[8] = 'X';
+    auto unknownTag = good;
+    unknownTag[20] = 0x34;
+    struct Case {
+        std::vector<uint8_t> wave;
+        AudioTarget target;
+        Mp3Encoder* encoder;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {notWave, {3, 0, false}, &encoder, "not a RIFF WAVE"},
+        {{}, {3, 0, false}, &encoder, "not a RIFF WAVE"},
+        {unknownTag, {3, 0, false}, &encoder, "WAVE format 52 (1 channels, 22050 Hz, 16 bits) not decoded"},
+        {good, {13, 0, false}, &encoder, "index out of range"},
+        {good, {3, 0, false}, &missing, "not available"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(WaveToMp3(c.wave, c.target, *c.encoder, &error));
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    }
     EXPECT_TRUE(WaveToMp3(good, {3, 0, false}, encoder));
 }
 
