@@ -144,7 +144,8 @@ class StageReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedCPUTime() * 1e-6;  // µs: CPU time, as the machine is shared
+        // CPU time in µs (the benchmarks' unit), as the machine is shared.
+        for (const auto& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedCPUTime() * 1e-6;
     }
     std::map<std::string, double> seconds;
 };
