@@ -9,6 +9,18 @@ namespace {
 bool NearBlack(const uint8_t* p) { return p[0] < 2 && p[1] < 2 && p[2] < 2; }
 bool Black(const uint8_t* p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
 
+// The part [first, last) of 0 … limit that a run of length pixels placed at
+// offset covers; offsets come from tables, so the sum is taken in 64 bits.
+struct Overlap {
+    int first;
+    int last;
+};
+Overlap Clip(int offset, int length, int limit) {
+    const int64_t first = std::max<int64_t>(0, offset);
+    const int64_t last = std::min<int64_t>(limit, int64_t{offset} + length);
+    return {static_cast<int>(std::min<int64_t>(first, limit)), static_cast<int>(std::max<int64_t>(last, 0))};
+}
+
 }  // namespace
 
 ConvPicture::ConvPicture(int width, int height, int bits) : bitmap_(Bitmap::Create(width, height, bits)) {}
@@ -113,10 +125,9 @@ bool ConvPicture::ColorToAlpha(Bgr colour, uint8_t alpha, Bgr newColour) {
 bool ConvPicture::BlendOnto(const ConvPicture& base, int x, int y) {
     if (Empty() || Bits() != 32 || base.Empty()) return false;
     ConvPicture out = base;
-    const int x0 = std::max(0, x), x1 = std::min(out.Width(), x + Width());
-    const int y0 = std::max(0, y), y1 = std::min(out.Height(), y + Height());
-    for (int by = y0; by < y1; ++by) {
-        for (int bx = x0; bx < x1; ++bx) {
+    const Overlap cols = Clip(x, Width(), out.Width()), rows = Clip(y, Height(), out.Height());
+    for (int by = rows.first; by < rows.last; ++by) {
+        for (int bx = cols.first; bx < cols.last; ++bx) {
             const uint8_t* s = At(bx - x, by - y);
             uint8_t* d = out.At(bx, by);
             const int a = s[3];
@@ -133,10 +144,9 @@ bool ConvPicture::BlendOnto(const ConvPicture& base, int x, int y) {
 
 bool ConvPicture::PasteOnto(const ConvPicture& overlay, int x, int y) {
     if (Empty() || overlay.Empty()) return false;
-    const int x0 = std::max(0, x), x1 = std::min(Width(), x + overlay.Width());
-    const int y0 = std::max(0, y), y1 = std::min(Height(), y + overlay.Height());
-    for (int ty = y0; ty < y1; ++ty) {
-        for (int tx = x0; tx < x1; ++tx) {
+    const Overlap cols = Clip(x, overlay.Width(), Width()), rows = Clip(y, overlay.Height(), Height());
+    for (int ty = rows.first; ty < rows.last; ++ty) {
+        for (int tx = cols.first; tx < cols.last; ++tx) {
             const uint8_t* s = overlay.At(tx - x, ty - y);
             if (Black(s)) continue;
             uint8_t* d = At(tx, ty);

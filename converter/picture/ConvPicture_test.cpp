@@ -202,6 +202,12 @@ TEST(ConvPicture, PastesNonBlackPixelsAndClips) {
     EXPECT_EQ(Px(base, 2, 1), (std::vector<int>{7, 7, 7}));  // black overlay pixel
     EXPECT_EQ(Px(base, 2, 2), (std::vector<int>{0, 1, 50}));
     EXPECT_EQ(Px(base, 1, 2), (std::vector<int>{7, 7, 7}));
+    for (int far : {INT32_MIN, INT32_MAX}) {
+        ASSERT_TRUE(base.PasteOnto(overlay, far, far));
+        ConvPicture q = Make(2, 2, 32, Solid({1, 1, 1, 255}));
+        ASSERT_TRUE(q.BlendOnto(base, far, far));
+        EXPECT_EQ(Px(q, 2, 2), (std::vector<int>{0, 1, 50}));  // nothing drawn
+    }
     ASSERT_TRUE(base.PasteOnto(overlay, -1, -1));
     EXPECT_EQ(Px(base, 0, 0), (std::vector<int>{1, 1, 50}));
     EXPECT_EQ(base.Width(), 3);

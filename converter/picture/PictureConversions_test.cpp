@@ -107,6 +107,18 @@ TEST_F(Conversions, StandVariantIsBlendedOntoItsBaseNearTheEdge) {
     EXPECT_TRUE(reader.notes.empty());
 }
 
+TEST_F(Conversions, StandDescriptorValuesFarOutsideDrawNothing) {
+    AddStandPictures();
+    AddStandRecord("st_a01.dat", "st_a01b.bmp", INT32_MAX, INT32_MIN);
+    reader.entries["st_a01.dat"] = Descriptor("st_a01.bmp", INT32_MAX, INT32_MIN);
+    const ConvertedEntry c = Convert(PictureStep::Stands, "st_a01b.bmp");
+    ASSERT_EQ(c.kind, Kind::Picture);
+    EXPECT_EQ(c.placementX, INT32_MAX);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) EXPECT_EQ(Px(c.picture, x, y)[0], 100) << x << "," << y;
+    }
+}
+
 TEST_F(Conversions, StandBasePictureTakesItsDescriptorAndMask) {
     AddStandPictures();
     AddStandRecord("st_a01.dat", "st_a01b.bmp", 4, 2);
