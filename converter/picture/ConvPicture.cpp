@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace vn {
 namespace {
@@ -40,14 +41,27 @@ bool ConvPicture::MakeLike(int width, int height, int bits, ConvPicture& out) co
     return !out.Empty();
 }
 
+// Row pointers are taken once per row: the pixel loops run over every
+// picture of the game.
+template <class Visit>
+void ConvPicture::ForEachPixel(Visit visit) {
+    const int bytes = Bits() / 8;
+    for (int y = 0; y < Height(); ++y) {
+        uint8_t* p = bitmap_->RowFromTop(y);
+        for (int x = 0; x < Width(); ++x, p += bytes) visit(p, x, y);
+    }
+}
+
 bool ConvPicture::To32() {
     if (Bits() == 32) return true;
     ConvPicture out;
     if (!MakeLike(Width(), Height(), 32, out)) return false;
     for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            std::memcpy(out.At(x, y), At(x, y), 3);
-            out.At(x, y)[3] = 255;
+        const uint8_t* s = bitmap_->RowFromTop(y);
+        uint8_t* d = out.bitmap_->RowFromTop(y);
+        for (int x = 0; x < Width(); ++x, s += 3, d += 4) {
+            std::memcpy(d, s, 3);
+            d[3] = 255;
         }
     }
     out.SetSourceSize(SourceWidth(), SourceHeight());
@@ -57,12 +71,7 @@ bool ConvPicture::To32() {
 
 bool ConvPicture::KeyNearBlack() {
     if (Empty() || !To32()) return false;
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            uint8_t* p = At(x, y);
-            p[3] = NearBlack(p) ? 0 : 255;
-        }
-    }
+    ForEachPixel([](uint8_t* p, int, int) { p[3] = NearBlack(p) ? 0 : 255; });
     Feather();
     return true;
 }
@@ -71,27 +80,20 @@ bool ConvPicture::KeyNearBlack() {
 // neighbours their brightness as alpha. Changes count at once, in visiting
 // order, so a neighbour that drops to 0 is transparent for later pixels.
 void ConvPicture::Feather() {
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            if (At(x, y)[3] != 0) continue;
-            for (int ny = std::max(0, y - 1); ny <= std::min(Height() - 1, y + 1); ++ny) {
-                for (int nx = std::max(0, x - 1); nx <= std::min(Width() - 1, x + 1); ++nx) {
-                    uint8_t* n = At(nx, ny);
-                    if (n[3] != 0) n[3] = static_cast<uint8_t>((n[0] + n[1] + n[2]) / 3);
-                }
+    ForEachPixel([this](uint8_t* p, int x, int y) {
+        if (p[3] != 0) return;
+        for (int ny = std::max(0, y - 1); ny <= std::min(Height() - 1, y + 1); ++ny) {
+            for (int nx = std::max(0, x - 1); nx <= std::min(Width() - 1, x + 1); ++nx) {
+                uint8_t* n = At(nx, ny);
+                if (n[3] != 0) n[3] = static_cast<uint8_t>((n[0] + n[1] + n[2]) / 3);
             }
         }
-    }
+    });
 }
 
 bool ConvPicture::KeyBlack() {
     if (Empty() || !To32()) return false;
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            uint8_t* p = At(x, y);
-            p[3] = Black(p) ? 0 : 255;
-        }
-    }
+    ForEachPixel([](uint8_t* p, int, int) { p[3] = Black(p) ? 0 : 255; });
     return true;
 }
 
@@ -109,16 +111,13 @@ bool ConvPicture::AlphaFromMask(std::span<const uint8_t> mask) {
 
 bool ConvPicture::ColorToAlpha(Bgr colour, uint8_t alpha, Bgr newColour) {
     if (Empty() || Bits() != 32) return false;
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            uint8_t* p = At(x, y);
-            if (p[0] != colour.blue || p[1] != colour.green || p[2] != colour.red) continue;
-            p[0] = newColour.blue;
-            p[1] = newColour.green;
-            p[2] = newColour.red;
-            p[3] = alpha;
-        }
-    }
+    ForEachPixel([&](uint8_t* p, int, int) {
+        if (p[0] != colour.blue || p[1] != colour.green || p[2] != colour.red) return;
+        p[0] = newColour.blue;
+        p[1] = newColour.green;
+        p[2] = newColour.red;
+        p[3] = alpha;
+    });
     return true;
 }
 
@@ -200,6 +199,8 @@ bool ConvPicture::Scale(int percent, ScaleMode mode) {
     const bool opaqueOnly = Bits() == 32 && mode == ScaleMode::OpaquePixels;
     ConvPicture out;
     if (!MakeLike(w, h, Bits(), out)) return false;
+    std::vector<const uint8_t*> rows(static_cast<size_t>(Height()));
+    for (int y = 0; y < Height(); ++y) rows[y] = bitmap_->RowFromTop(y);
     uint32_t fy = 0;
     for (int y = 0; y < h; ++y, fy += sy) {
         const int top = static_cast<int>(fy / 1024);
@@ -212,7 +213,7 @@ bool ConvPicture::Scale(int percent, ScaleMode mode) {
             uint32_t count = 0;
             for (int ry = top; ry < bottom; ++ry) {
                 for (int rx = left; rx < right; ++rx) {
-                    const uint8_t* p = At(rx, ry);
+                    const uint8_t* p = rows[ry] + rx * bytes;
                     if (opaqueOnly && p[3] == 0) continue;
                     for (int c = 0; c < bytes; ++c) sum[c] += p[c];
                     ++count;

@@ -84,6 +84,8 @@ private:
     // This picture at 32 bits with every alpha 255.
     bool To32();
     void Feather();
+    template <class Visit>
+    void ForEachPixel(Visit visit);  // visit(pixel, x, y from the top)
 
     std::optional<Bitmap> bitmap_;
     int fileBitCount_ = 0;
