@@ -132,7 +132,9 @@ TEST_F(ConvertJobTest, OnlyVoicesReadsOnlyUpdateAndVoice) {
     RunJob(s);
     EXPECT_EQ(fs.read, (std::set<std::string>{"game\\Update.pac", "game\\Voice.pac"}));
     EXPECT_EQ(fs.folders.size(), 4u);
-    EXPECT_EQ(fs.Files().size(), before);  // no picture or script archive written
+    // voice.mlz is the one file written: no picture, script or music output.
+    EXPECT_EQ(fs.Files().size(), before + 1);
+    EXPECT_TRUE(fs.FileExists("out\\data\\voice.mlz"));
     EXPECT_EQ(job->Progress().Total(), 13u);
 }
 

@@ -2,10 +2,9 @@
 
 namespace vn {
 
-// Step 10, BGM.pac: until the sound conversion is here, its entries count as
-// done and nothing is written.
-void RunBgmStep(JobContext& job, const PacSource& source, const std::string&) {
-    CountEntriesWithoutOutput(job, source);
+// Step 10, BGM.pac.
+void RunBgmStep(JobContext& job, const PacSource& source, const std::string& output) {
+    WriteMp3Files(job, source, output, MusicTarget(job.settings));
 }
 
 }  // namespace vn

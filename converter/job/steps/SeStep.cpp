@@ -2,10 +2,9 @@
 
 namespace vn {
 
-// Step 11, SE.pac: until the sound conversion is here, its entries count as
-// done and nothing is written.
-void RunSeStep(JobContext& job, const PacSource& source, const std::string&) {
-    CountEntriesWithoutOutput(job, source);
+// Step 11, SE.pac.
+void RunSeStep(JobContext& job, const PacSource& source, const std::string& output) {
+    WriteMp3Files(job, source, output, MusicTarget(job.settings));
 }
 
 }  // namespace vn

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "converter/audio/WaveToMp3.h"
 #include "converter/job/JobContext.h"
 
 namespace vn {
@@ -27,6 +28,21 @@ void RunVoiceStep(JobContext& job, const PacSource& source, const std::string& o
 using KeepEntry = void (*)(JobContext& job, const PacEntry& entry, const std::vector<uint8_t>& bytes);
 void RepackEntries(JobContext& job, const PacSource& source, const std::string& output,
                    bool overrides, KeepEntry keep);
+
+// The sound steps' targets: music, effects and system voices from the music
+// settings; voices from the voice settings, always mono.
+AudioTarget MusicTarget(const JobSettings& settings);
+AudioTarget VoiceTarget(const JobSettings& settings);
+
+// Steps 10 to 12: every entry as folder\<name>.mp3, written empty when it
+// gives no MP3; an entry whose name would leave the folder writes nothing.
+void WriteMp3Files(JobContext& job, const PacSource& source, const std::string& folder,
+                   const AudioTarget& target);
+// Step 13: the entries' MP3s stored (method 0) in one archive under their
+// .mp3 names; names that are no plain file name, or too long for the
+// archive, are left out.
+void WriteMp3Archive(JobContext& job, const PacSource& source, const std::string& output,
+                     const AudioTarget& target);
 
 // Until a step's conversion exists: every entry counts as done, nothing is written.
 void CountEntriesWithoutOutput(JobContext& job, const PacSource& source);

@@ -2,10 +2,9 @@
 
 namespace vn {
 
-// Step 13, Voice.pac: until the sound conversion is here, its entries count as
-// done and nothing is written.
-void RunVoiceStep(JobContext& job, const PacSource& source, const std::string&) {
-    CountEntriesWithoutOutput(job, source);
+// Step 13, Voice.pac.
+void RunVoiceStep(JobContext& job, const PacSource& source, const std::string& output) {
+    WriteMp3Archive(job, source, output, VoiceTarget(job.settings));
 }
 
 }  // namespace vn
