@@ -19,17 +19,20 @@ struct Overlap {
 Overlap Clip(int offset, int length, int limit) {
     const int64_t first = std::max<int64_t>(0, offset);
     const int64_t last = std::min<int64_t>(limit, int64_t{offset} + length);
-    return {static_cast<int>(std::min<int64_t>(first, limit)), static_cast<int>(std::max<int64_t>(last, 0))};
+    return {static_cast<int>(std::min<int64_t>(first, limit)),
+            static_cast<int>(std::max<int64_t>(last, 0))};
 }
 
 }  // namespace
 
-ConvPicture::ConvPicture(int width, int height, int bits) : bitmap_(Bitmap::Create(width, height, bits)) {}
+ConvPicture::ConvPicture(int width, int height, int bits)
+    : bitmap_(Bitmap::Create(width, height, bits)) {}
 
 ConvPicture::ConvPicture(Bitmap bitmap, int fileBitCount)
     : bitmap_(std::move(bitmap)), fileBitCount_(fileBitCount) {}
 
-std::optional<ConvPicture> ConvPicture::FromBitmap(std::span<const uint8_t> file, std::string* error) {
+std::optional<ConvPicture> ConvPicture::FromBitmap(std::span<const uint8_t> file,
+                                                   std::string* error) {
     std::optional<BmpPicture> read = ReadBmp(file, error);
     if (!read) return std::nullopt;
     return ConvPicture(std::move(read->bitmap), read->fileBitCount);
@@ -143,7 +146,8 @@ bool ConvPicture::BlendOnto(const ConvPicture& base, int x, int y) {
 
 bool ConvPicture::PasteOnto(const ConvPicture& overlay, int x, int y) {
     if (Empty() || overlay.Empty()) return false;
-    const Overlap cols = Clip(x, overlay.Width(), Width()), rows = Clip(y, overlay.Height(), Height());
+    const Overlap cols = Clip(x, overlay.Width(), Width()),
+                  rows = Clip(y, overlay.Height(), Height());
     for (int ty = rows.first; ty < rows.last; ++ty) {
         for (int tx = cols.first; tx < cols.last; ++tx) {
             const uint8_t* s = overlay.At(tx - x, ty - y);
@@ -166,7 +170,8 @@ bool ConvPicture::PadFrames() {
     if (!MakeLike(4 * (frame + 1), Height(), 32, out)) return false;
     for (int y = 0; y < Height(); ++y) {
         for (int j = 0; j < 4; ++j) {
-            std::memcpy(out.At(j * (frame + 1), y), At(j * frame, y), static_cast<size_t>(frame) * 4);
+            std::memcpy(out.At(j * (frame + 1), y), At(j * frame, y),
+                        static_cast<size_t>(frame) * 4);
         }
     }
     *this = std::move(out);  // the padded strip is the picture as made
@@ -220,7 +225,8 @@ bool ConvPicture::Scale(int percent, ScaleMode mode) {
                 }
             }
             uint8_t* d = out.At(x, y);
-            for (int c = 0; c < bytes && count > 0; ++c) d[c] = static_cast<uint8_t>(sum[c] / count);
+            for (int c = 0; c < bytes && count > 0; ++c)
+                d[c] = static_cast<uint8_t>(sum[c] / count);
         }
     }
     out.SetSourceSize(SourceWidth(), SourceHeight());

@@ -22,7 +22,7 @@ struct Bgr {
 };
 
 class ConvPicture {
-public:
+  public:
     enum class ScaleMode { AllPixels, OpaquePixels };
 
     ConvPicture() = default;
@@ -78,7 +78,7 @@ public:
     // The bitmap itself (not empty).
     const Bitmap& Picture() const { return *bitmap_; }
 
-private:
+  private:
     // A blank picture for a replacement; false when it cannot be made.
     bool MakeLike(int width, int height, int bits, ConvPicture& out) const;
     // This picture at 32 bits with every alpha 255.

@@ -27,7 +27,7 @@ constexpr std::array<StepNames, 6> kStepNames = {{
 const StepNames& NamesOf(PictureStep step) { return kStepNames.at(static_cast<size_t>(step)); }
 
 class PacEntryReader : public EntryReader {
-public:
+  public:
     PacEntryReader(const PictureArchiveJob& job, const char* path, const PacDirectory& directory)
         : job_(job), path_(path), directory_(directory) {}
 
@@ -46,7 +46,7 @@ public:
 
     void Note(const std::string& message) override { job_.progress.Note(message); }
 
-private:
+  private:
     const PictureArchiveJob& job_;
     const char* path_;
     const PacDirectory& directory_;
@@ -80,11 +80,10 @@ bool ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader
     const ConvertedEntry c = ConvertPictureEntry(step, name, bytes, settings, reader);
     if (c.kind == Kind::Skip) return true;
     if (c.kind == Kind::Failed) job.progress.AddSkipped();
-    const bool added =
-        c.kind == Kind::Copy
-            ? writer.AddEntry(index, name.c_str(), bytes, kMlzMethodLzss)
-            : writer.AddEntry(index, ReplaceExtension(name, ".rbp").c_str(), Encode(job, name, c),
-                              kMlzMethodLzss);
+    const bool added = c.kind == Kind::Copy
+                           ? writer.AddEntry(index, name.c_str(), bytes, kMlzMethodLzss)
+                           : writer.AddEntry(index, ReplaceExtension(name, ".rbp").c_str(),
+                                             Encode(job, name, c), kMlzMethodLzss);
     if (!added) {
         job.progress.Note(name + ": " + writer.LastError());
         job.progress.AddWriteFailure();

@@ -28,7 +28,9 @@ ConvertedEntry Failed() { return {}; }
 
 // Sums of table and descriptor values, kept inside int: far outside any
 // picture, so clipping still drops everything.
-int Offset(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, -(1 << 30), 1 << 30)); }
+int Offset(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, -(1 << 30), 1 << 30));
+}
 
 ConvertedEntry Done(ConvPicture picture, Kind kind = Kind::Picture, int x = 0, int y = 0) {
     ConvertedEntry out;
@@ -196,8 +198,10 @@ ConvertedEntry SystemPicture(Context& c) {
             p->Scale(c.settings.scalePercent, Mode::OpaquePixels);
             return Done(std::move(*p), Kind::Mask);
         }
-        case SystemPictureKind::MascotPadded: return FramesStrip(c, true);
-        case SystemPictureKind::Mascot: return FramesStrip(c, false);
+        case SystemPictureKind::MascotPadded:
+            return FramesStrip(c, true);
+        case SystemPictureKind::Mascot:
+            return FramesStrip(c, false);
         case SystemPictureKind::MessageWindow: {
             auto p = OwnPicture(c);
             if (!p) return Failed();
@@ -206,7 +210,8 @@ ConvertedEntry SystemPicture(Context& c) {
                 q.ColorToAlpha({255, 0, 255}, 128, {255, 0, 0});  // magenta: half-transparent blue
             }));
         }
-        case SystemPictureKind::Other: break;
+        case SystemPictureKind::Other:
+            break;
     }
     return KeyedPlain(c);
 }

@@ -15,7 +15,7 @@ using Bytes = std::vector<uint8_t>;
 using Kind = ConvertedEntry::Kind;
 
 class MapReader : public EntryReader {
-public:
+  public:
     std::optional<Bytes> ReadNamed(const std::string& name) override {
         const auto it = entries.find(name);
         if (it == entries.end()) return std::nullopt;
@@ -46,7 +46,7 @@ std::vector<int> Px(const ConvPicture& p, int x, int y) {
 }
 
 class Conversions : public ::testing::Test {
-protected:
+  protected:
     ConvertedEntry Convert(PictureStep step, const std::string& name, int percent = 100) {
         PictureSettings s{percent, standTable, visualTable};
         return ConvertPictureEntry(step, name, reader.entries.at(name), s, reader);
