@@ -1,7 +1,5 @@
 #include "converter/picture/PictureArchive.h"
 
-#include <array>
-
 #include "converter/picture/PictureNames.h"
 #include "formats/mlz/MlzLayout.h"
 #include "formats/mlz/MlzWriter.h"
@@ -9,22 +7,6 @@
 
 namespace vn {
 namespace {
-
-struct StepNames {
-    const char* source;
-    const char* output;  // without ".mlz"
-};
-
-constexpr std::array<StepNames, 6> kStepNames = {{
-    {"BG.pac", "data\\bg"},
-    {"Stand.pac", "data\\Stand"},
-    {"Visual.pac", "data\\Visual"},
-    {"Face.pac", "data\\Face"},
-    {"Thumbnail.pac", "data\\Thumbnail"},
-    {"System.pac", "data\\System"},
-}};
-
-const StepNames& NamesOf(PictureStep step) { return kStepNames.at(static_cast<size_t>(step)); }
 
 class PacEntryReader : public EntryReader {
   public:
@@ -92,12 +74,6 @@ bool ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader
 }
 
 }  // namespace
-
-const char* PictureSourceName(PictureStep step) { return NamesOf(step).source; }
-
-std::string PictureOutputName(PictureStep step, int scalePercent) {
-    return std::string(NamesOf(step).output) + (scalePercent >= 100 ? "_vga.mlz" : ".mlz");
-}
 
 bool ConvertPictureEntries(PictureStep step, const PictureArchiveJob& job, const char* pacPath,
                            const PacDirectory& directory, const char* outputPath) {

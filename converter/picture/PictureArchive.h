@@ -36,11 +36,6 @@ struct PictureArchiveJob {
     std::span<const uint8_t> visualTable;  // VisualInfo.DAT, may be empty
 };
 
-// "BG.pac", "Stand.pac", …
-const char* PictureSourceName(PictureStep step);
-// "data\bg.mlz", or "data\bg_vga.mlz" from 100 percent on.
-std::string PictureOutputName(PictureStep step, int scalePercent);
-
 enum class PictureArchiveResult { Written, SourceMissing, Failed };
 
 // Converts the entries of the opened archive at pacPath into outputPath;

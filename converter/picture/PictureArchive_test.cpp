@@ -45,7 +45,7 @@ class PictureArchiveTest : public ::testing::Test {
         for (const Item& item : items) ASSERT_TRUE(pac.Add(item.name.c_str(), item.bytes));
         ASSERT_TRUE(pac.WriteFile(fs, "game\\source.pac"));
         PictureArchiveJob job{fs, progress, percent, quality, standTable, visualTable};
-        output = "out\\" + PictureOutputName(step, percent);
+        output = "out\\data\\pictures.mlz";
         ASSERT_EQ(ConvertPictureArchive(step, job, "game\\source.pac", output.c_str()),
                   PictureArchiveResult::Written);
         EXPECT_EQ(progress.total, items.size());
@@ -77,11 +77,7 @@ class PictureArchiveTest : public ::testing::Test {
     std::string output;
 };
 
-TEST_F(PictureArchiveTest, NamesOrdinaryAndVgaArchives) {
-    EXPECT_EQ(PictureOutputName(PictureStep::Backgrounds, 50), "data\\bg.mlz");
-    EXPECT_EQ(PictureOutputName(PictureStep::Backgrounds, 100), "data\\bg_vga.mlz");
-    EXPECT_EQ(PictureOutputName(PictureStep::Thumbnails, 100), "data\\Thumbnail_vga.mlz");
-    EXPECT_STREQ(PictureSourceName(PictureStep::System), "System.pac");
+TEST_F(PictureArchiveTest, AMissingSourceWritesNothing) {
     PictureArchiveJob job{fs, progress, 50, 0, {}, {}};
     EXPECT_EQ(ConvertPictureArchive(PictureStep::Faces, job, "none.pac", "out.mlz"),
               PictureArchiveResult::SourceMissing);
