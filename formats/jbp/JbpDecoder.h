@@ -21,7 +21,8 @@ class JbpDecoder {
 public:
     JbpDecoder();
 
-    // The header alone, checked for size and magic.
+    // The header alone, checked for size and magic. Pictures whose padded
+    // area exceeds 64 Mpixel are refused by the decoder.
     static std::optional<JbpHeader> ReadHeader(std::span<const uint8_t> stream);
 
     // Pixels of the padded area, rows JbpPadded(width) apart. out, when not
@@ -50,7 +51,9 @@ private:
     bool Prepare(std::span<const uint8_t> stream, Streams& s);
     bool ReadCounts(std::span<const uint8_t> stream, Streams& s);
     bool DecodeDc(const Streams& s);
-    bool DecodeBlock(BitReader& bits, int16_t dc, int16_t levels[64]);
+    bool DecodePixels(const Streams& s, std::span<uint16_t> out);
+    template <class Put>
+    bool DecodeAc(BitReader& bits, Put put);
     void BuildLookup(const JbpTree& tree, std::vector<Lookup>& lookup);
     int DecodeSymbol(BitReader& bits, const JbpTree& tree, const std::vector<Lookup>& lookup);
     void ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride) const;

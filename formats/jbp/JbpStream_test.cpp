@@ -44,6 +44,44 @@ TEST(JbpTree, AllZeroCountsGiveEveryLeafItsBinaryNumber) {
     }
 }
 
+// The construction as the format describes it: scan every node for the two
+// smallest open values, lowest number first among equals.
+std::vector<int> ScanTree(const std::vector<uint32_t>& counts) {
+    std::vector<uint32_t> v(counts);
+    std::vector<int> children;
+    for (;;) {
+        int a = -1, b = -1;
+        for (int i = 0; i < static_cast<int>(v.size()); ++i)
+            if (v[i] < 2099999999u && (a < 0 || v[i] < v[a])) a = i;
+        for (int i = 0; i < static_cast<int>(v.size()); ++i)
+            if (i != a && v[i] < 2099999999u && (b < 0 || v[i] < v[b])) b = i;
+        if (a < 0 || b < 0) break;
+        children.push_back(a);
+        children.push_back(b);
+        v.push_back(v[a] + v[b]);
+        v[a] = v[b] = 2100000000u;
+    }
+    return children;
+}
+
+TEST(JbpTree, MatchesTheScanningConstructionWithManyTies) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round) {
+        const int symbols = round % 2 == 0 ? 16 : 256;
+        std::vector<uint32_t> counts(symbols);
+        const uint32_t range = round % 3 == 0 ? 3 : round % 3 == 1 ? 50 : 100000;
+        for (auto& c : counts) c = random() % range;
+        JbpTree tree;
+        ASSERT_TRUE(tree.Build(counts));
+        const auto expected = ScanTree(counts);
+        for (int n = symbols; n < tree.Root() + 1; ++n) {
+            ASSERT_EQ(tree.Child(n, 0), expected[(n - symbols) * 2]) << round;
+            ASSERT_EQ(tree.Child(n, 1), expected[(n - symbols) * 2 + 1]) << round;
+        }
+        ASSERT_EQ(tree.Root(), symbols + static_cast<int>(expected.size()) / 2 - 1);
+    }
+}
+
 TEST(JbpTree, RefusesCountsTheConstructionCannotHold) {
     std::vector<uint32_t> counts(16, 0);
     counts[3] = 2099999999;
