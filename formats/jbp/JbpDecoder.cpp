@@ -253,7 +253,7 @@ std::optional<JbpCoefficients> JbpDecoder::DecodeCoefficients(std::span<const ui
     return out;
 }
 
-std::optional<std::vector<uint16_t>> JbpDecoder::Decode(std::span<const uint8_t> stream) {
+std::optional<std::vector<uint16_t>> JbpDecoder::JbpDecode(std::span<const uint8_t> stream) {
     Streams s;
     if (!Prepare(stream, s)) return std::nullopt;
     // Allocated only once the counts have shown that the streams can fill it.
@@ -263,7 +263,7 @@ std::optional<std::vector<uint16_t>> JbpDecoder::Decode(std::span<const uint8_t>
     return out;
 }
 
-bool JbpDecoder::Decode(std::span<const uint8_t> stream, std::span<uint16_t> out) {
+bool JbpDecoder::JbpDecode(std::span<const uint8_t> stream, std::span<uint16_t> out) {
     Streams s;
     return Prepare(stream, s) && DecodePixels(s, out);
 }

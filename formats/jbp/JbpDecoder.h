@@ -27,8 +27,8 @@ public:
 
     // Pixels of the padded area, rows JbpPadded(width) apart. out, when not
     // empty, must hold at least that many values.
-    std::optional<std::vector<uint16_t>> Decode(std::span<const uint8_t> stream);
-    bool Decode(std::span<const uint8_t> stream, std::span<uint16_t> out);
+    std::optional<std::vector<uint16_t>> JbpDecode(std::span<const uint8_t> stream);
+    bool JbpDecode(std::span<const uint8_t> stream, std::span<uint16_t> out);
 
     // The stream's tables and quantised coefficients, without the transform.
     std::optional<JbpCoefficients> DecodeCoefficients(std::span<const uint8_t> stream);

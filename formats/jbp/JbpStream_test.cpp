@@ -166,14 +166,14 @@ TEST(JbpDecoder, OutputCoversThePaddedArea) {
     for (size_t b = 0; b < in.blocks.size() / 64; ++b) in.blocks[b * 64] = b % 6 < 4 ? 8 * 40 : 0;
     const auto stream = Write(in);
     JbpDecoder decoder;
-    auto pixels = decoder.Decode(stream);
+    auto pixels = decoder.JbpDecode(stream);
     ASSERT_TRUE(pixels) << decoder.LastError();
     ASSERT_EQ(pixels->size(), 48u * 48u);
     // Y = 320 / 8 = 40, no chroma: grey 168 everywhere.
     const uint16_t grey = static_cast<uint16_t>((168 & 0xF8) << 8 | (168 & 0xFC) << 3 | 168 >> 3);
     for (uint16_t p : *pixels) ASSERT_EQ(p, grey);
     std::vector<uint16_t> small(48 * 47);
-    EXPECT_FALSE(decoder.Decode(stream, small));
+    EXPECT_FALSE(decoder.JbpDecode(stream, small));
 }
 
 TEST(JbpDecoder, KeepsQuantisationTablesForStreamsWithout) {
@@ -189,11 +189,11 @@ TEST(JbpDecoder, KeepsQuantisationTablesForStreamsWithout) {
     without.erase(without.end() - streams - 128, without.end() - streams);
 
     JbpDecoder fresh;
-    EXPECT_FALSE(fresh.Decode(without));
+    EXPECT_FALSE(fresh.JbpDecode(without));
     JbpDecoder movie;
-    auto first = movie.Decode(with);
+    auto first = movie.JbpDecode(with);
     ASSERT_TRUE(first);
-    auto second = movie.Decode(without);
+    auto second = movie.JbpDecode(without);
     ASSERT_TRUE(second) << movie.LastError();
     EXPECT_EQ(*first, *second);
 }
@@ -233,10 +233,10 @@ TEST(JbpDecoder, RefusesStreamsThatDoNotFit) {
     cases.push_back({"AC counts pair without its length", cutCounts});
     for (const Case& c : cases) {
         JbpDecoder decoder;
-        EXPECT_FALSE(decoder.Decode(c.bytes)) << c.what;
+        EXPECT_FALSE(decoder.JbpDecode(c.bytes)) << c.what;
     }
     JbpDecoder decoder;
-    EXPECT_TRUE(decoder.Decode(good)) << decoder.LastError();
+    EXPECT_TRUE(decoder.JbpDecode(good)) << decoder.LastError();
 }
 
 }  // namespace

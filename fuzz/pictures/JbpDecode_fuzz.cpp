@@ -4,7 +4,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto input = vn::FuzzInput(data, size, vn::ValidJbpStream());
     vn::JbpDecoder decoder;
-    (void)decoder.Decode(input);
+    (void)decoder.JbpDecode(input);
     (void)decoder.DecodeCoefficients(input);
     return 0;
 }
