@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "formats/bmp/BmpLayout.h"
 #include "formats/jbp/JbpWriter.h"
 #include "formats/rbp/RbpLayout.h"
 
@@ -34,6 +35,26 @@ const std::vector<uint8_t>& ValidRbpFile() {
         WriteRecord(std::span(out), h);
         out.insert(out.end(), jbp.begin(), jbp.end());
         out.resize(out.size() + 40 * 24, 0x80);
+        return out;
+    }();
+    return file;
+}
+
+const std::vector<uint8_t>& ValidBmpFile() {
+    static const std::vector<uint8_t> file = [] {
+        const uint32_t palette = 16 * 4, stride = BmpStride(5, 8);
+        BmpFileHeader f;
+        f.pixelOffset = kBmpHeadersSize + palette;
+        BmpInfoHeader info;
+        info.width = 5;
+        info.height = 3;
+        info.bitCount = 8;
+        info.coloursUsed = 16;
+        std::vector<uint8_t> out(f.pixelOffset + stride * 3, 0);
+        WriteRecord(std::span(out).first(kBmpFileHeaderSize), f);
+        WriteRecord(std::span(out).subspan(kBmpFileHeaderSize), info);
+        for (uint32_t i = 0; i < palette; ++i) out[kBmpHeadersSize + i] = static_cast<uint8_t>(i * 3);
+        for (uint32_t i = f.pixelOffset; i < out.size(); ++i) out[i] = i % 16;
         return out;
     }();
     return file;

@@ -10,6 +10,7 @@ namespace vn {
 
 const std::vector<uint8_t>& ValidJbpStream();  // 40 × 24, random sparse blocks
 const std::vector<uint8_t>& ValidRbpFile();    // type 31 around that stream
+const std::vector<uint8_t>& ValidBmpFile();    // 8-bit 5 × 3 with a 16-colour palette
 
 // Input byte 0 even: the input itself. Odd: bytes 1-2 give an offset, the
 // rest is XORed into base from there.
