@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -25,8 +26,11 @@ socklen_t Address(const std::string& name, sockaddr_un& addr) {
 
 }  // namespace
 
+// One player per user and desktop: the display is part of the name, so
+// players on other X servers (parallel test runs) do not meet.
 InstanceChannel::InstanceChannel(const std::string& className, const std::string& title)
-    : name_("vn-player." + std::to_string(::getuid()) + "." + className + "." + title) {}
+    : name_("vn-player." + std::to_string(::getuid()) + "." +
+            (std::getenv("DISPLAY") != nullptr ? std::getenv("DISPLAY") : "") + "." + className + "." + title) {}
 
 InstanceChannel::~InstanceChannel() {
     if (listenFd_ >= 0) ::close(listenFd_);
