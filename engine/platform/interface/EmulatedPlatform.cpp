@@ -80,3 +80,13 @@ DeviceStatus EmulatedPlatform::GetDeviceStatus() {
 }
 
 }  // namespace vn
+
+namespace vn {
+
+bool EmulatedPlatform::DrawGlyph(std::string_view face, int pixelHeight, std::string_view character, uint8_t* cell,
+                                 int cellWidth, int cellHeight) {
+    if (!glyphs_) glyphs_ = std::make_unique<GlyphRenderer>();
+    return glyphs_->Draw(ToUtf8(face), pixelHeight, ToUtf8(character), cell, cellWidth, cellHeight);
+}
+
+}  // namespace vn

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/platform/font/GlyphRenderer.h"
 #include "engine/platform/host/HostPlatformFiles.h"
 #include "engine/platform/interface/EmulatedDisplay.h"
 #include "engine/platform/interface/Platform.h"
@@ -33,6 +34,8 @@ public:
     std::string ToUtf8(std::string_view shiftJis) const override;
     bool WriteHostFile(const std::string& hostPath, std::string_view bytes) const override;
     DeviceStatus GetDeviceStatus() override;
+    bool DrawGlyph(std::string_view face, int pixelHeight, std::string_view character, uint8_t* cell,
+                   int cellWidth, int cellHeight) override;
 
     const EmulatedDisplay& Display() const { return display_; }
 
@@ -41,6 +44,7 @@ protected:
     EmulatedDisplay display_;
     HostPlatformFiles files_;
     std::string programFolder_;
+    std::unique_ptr<GlyphRenderer> glyphs_;  // opened at the first glyph
 };
 
 }  // namespace vn

@@ -125,6 +125,12 @@ public:
 
     virtual DeviceStatus GetDeviceStatus() = 0;
 
+    // Text output: one Shift-JIS character of the face (Shift-JIS) at the
+    // pixel height, white on black at (0, 0) of a top-down 24-bit cell,
+    // without anti-aliasing. False when no font is available.
+    virtual bool DrawGlyph(std::string_view face, int pixelHeight, std::string_view character, uint8_t* cell,
+                           int cellWidth, int cellHeight) = 0;
+
     // The driver's own fields for the state dump.
     virtual void DumpState(JsonWriter& json) const = 0;
 };
