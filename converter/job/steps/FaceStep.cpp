@@ -1,11 +1,11 @@
+#include "converter/job/steps/PictureStep.h"
 #include "converter/job/steps/Steps.h"
 
 namespace vn {
 
-// Step 7, Face.pac: until the picture conversion is here, its entries count as
-// done and nothing is written.
-void RunFaceStep(JobContext& job, const PacSource& source, const std::string&) {
-    CountEntriesWithoutOutput(job, source);
+// Step 7, Face.pac.
+void RunFaceStep(JobContext& job, const PacSource& source, const std::string& output) {
+    RunPictureStep(job, source, output, PictureStep::Faces);
 }
 
 }  // namespace vn

@@ -1,11 +1,11 @@
+#include "converter/job/steps/PictureStep.h"
 #include "converter/job/steps/Steps.h"
 
 namespace vn {
 
-// Step 6, Visual.pac: until the picture conversion is here, its entries count as
-// done and nothing is written.
-void RunVisualStep(JobContext& job, const PacSource& source, const std::string&) {
-    CountEntriesWithoutOutput(job, source);
+// Step 6, Visual.pac.
+void RunVisualStep(JobContext& job, const PacSource& source, const std::string& output) {
+    RunPictureStep(job, source, output, PictureStep::Visuals);
 }
 
 }  // namespace vn
