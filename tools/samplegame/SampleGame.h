@@ -23,8 +23,8 @@ struct SampleInstall {
 
 class SampleGame {
 public:
-    // storyFolder holds the .vns scripts; nullopt-free: problems are listed
-    // in errors.
+    // storyFolder holds the .vns scripts; problems (a script that does not
+    // assemble, no font) are listed in the result's errors.
     static SampleInstall Build(const std::string& storyFolder);
     static const SampleArchive* Find(const SampleInstall& install, const std::string& fileName);
 };

@@ -1,6 +1,7 @@
 #include "tools/samplegame/SampleScripts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -43,7 +44,7 @@ std::set<int> SampleScripts::VoiceNumbers(const std::vector<uint8_t>& script) {
     for (size_t i = 0; i + 6 <= script.size(); ++i) {
         if (script[i] != '@' || (script[i + 1] != 'V' && script[i + 1] != 'v')) continue;
         int n = 0, digits = 0;
-        for (size_t k = i + 2; k < script.size() && std::isdigit(script[k]); ++k, ++digits) n = n * 10 + (script[k] - '0');
+        for (size_t k = i + 2; k < script.size() && std::isdigit(static_cast<unsigned char>(script[k])); ++k, ++digits) n = n * 10 + (script[k] - '0');
         if (digits > 0) numbers.insert(n);
     }
     return numbers;

@@ -5,25 +5,25 @@
 
 #include "tools/samplegame/SampleCast.h"
 #include "tools/samplegame/Synth.h"
-#include "tools/samplegame/WaveFile.h"
+#include "tools/samplegame/WaveWriter.h"
 
 namespace vn {
 namespace {
 
 // The WAVE forms a PC game mixes, cycled over the files of each archive.
 constexpr WaveOptions kForms[] = {
-    {44100, 2, WaveFormat::Pcm16, false, false},
-    {22050, 1, WaveFormat::Pcm16, false, false},
-    {22050, 1, WaveFormat::Pcm8, false, false},
-    {44100, 2, WaveFormat::ImaAdpcm, false, false},
-    {22050, 1, WaveFormat::MsAdpcm, false, false},
-    {22050, 2, WaveFormat::Pcm16, true, false},   // "data" before "fmt "
-    {22050, 1, WaveFormat::ImaAdpcm, false, true},  // with an odd-length chunk
-    {11025, 1, WaveFormat::Pcm8, false, false},
+    {44100, 2, WaveEncoding::Pcm16, false, false},
+    {22050, 1, WaveEncoding::Pcm16, false, false},
+    {22050, 1, WaveEncoding::Pcm8, false, false},
+    {44100, 2, WaveEncoding::ImaAdpcm, false, false},
+    {22050, 1, WaveEncoding::MsAdpcm, false, false},
+    {22050, 2, WaveEncoding::Pcm16, true, false},   // "data" before "fmt "
+    {22050, 1, WaveEncoding::ImaAdpcm, false, true},  // with an odd-length chunk
+    {11025, 1, WaveEncoding::Pcm8, false, false},
 };
 
 std::vector<uint8_t> Encode(const WaveOptions& form, const std::vector<int16_t>& samples) {
-    return WaveFile::Encode(samples, form);
+    return WaveWriter::Encode(samples, form);
 }
 
 const std::vector<MusicTrack> kTracks = {

@@ -1,5 +1,6 @@
 #include "tools/vnscript/ScriptContext.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "tools/vnscript/OpcodeTable.h"
@@ -7,14 +8,17 @@
 namespace vn {
 
 bool IsIdentifier(const std::string& s) {
-    if (s.empty() || (std::isdigit(static_cast<unsigned char>(s[0])))) return false;
+    if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) return false;
     for (char c : s) {
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
     }
     return true;
 }
 
-std::optional<int64_t> ContextParseNumber(const std::string& s) {
+namespace {
+
+// Decimal or 0x hex, with an optional sign, within 32 bits.
+std::optional<int64_t> ParseNumber(const std::string& s) {
     std::string_view v = s;
     bool negative = false;
     if (!v.empty() && (v[0] == '-' || v[0] == '+')) {
@@ -33,9 +37,11 @@ std::optional<int64_t> ContextParseNumber(const std::string& s) {
     return negative ? -static_cast<int64_t>(n) : static_cast<int64_t>(n);
 }
 
+}  // namespace
+
 std::optional<int64_t> ScriptContext::Number(const SourceToken& token) {
     if (token.kind == SourceToken::Kind::Word) {
-        if (const auto n = ContextParseNumber(token.text)) return n;
+        if (const auto n = ParseNumber(token.text)) return n;
         if (const auto it = constants.find(token.text); it != constants.end()) return it->second;
     }
     builder.Error("expected a number, found '" + token.text + "'");
@@ -48,7 +54,7 @@ std::optional<ScriptOperand> ScriptContext::Operand(const SourceToken& token, bo
         return std::nullopt;
     }
     const std::string& s = token.text;
-    if (const auto n = ContextParseNumber(s)) return ScriptOperand::Of(*n);
+    if (const auto n = ParseNumber(s)) return ScriptOperand::Of(*n);
     if (const auto it = constants.find(s); it != constants.end())
         return ScriptOperand::Of(it->second);
     if (s.size() > 1 && s[0] == '*' && IsIdentifier(s.substr(1)))

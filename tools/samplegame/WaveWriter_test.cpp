@@ -1,4 +1,4 @@
-#include "tools/samplegame/WaveFile.h"
+#include "tools/samplegame/WaveWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -116,9 +116,9 @@ double SignalToNoise(const std::vector<int16_t>& ref, const std::vector<int16_t>
     return 10 * std::log10(signal / std::max(noise, 1.0));
 }
 
-TEST(WaveFile, PcmFormatsCarryTheirFields) {
+TEST(WaveWriter, PcmFormatsCarryTheirFields) {
     const auto s = Sine(101, 2);
-    const auto w16 = WaveFile::Encode(s, {44100, 2, WaveFormat::Pcm16});
+    const auto w16 = WaveWriter::Encode(s, {44100, 2, WaveEncoding::Pcm16});
     auto m = ChunkMap(w16);
     ASSERT_TRUE(m.count("fmt ") && m.count("data"));
     const uint8_t* fmt = &w16[m["fmt "].at];
@@ -131,15 +131,15 @@ TEST(WaveFile, PcmFormatsCarryTheirFields) {
     EXPECT_EQ(static_cast<int16_t>(GetU16(&w16[m["data"].at + 4 * 50 + 2])), s[101]);
 
     // 101 mono 8-bit frames make an odd data chunk, padded by one byte.
-    const auto w8 = WaveFile::Encode(Sine(101, 1), {22050, 1, WaveFormat::Pcm8});
+    const auto w8 = WaveWriter::Encode(Sine(101, 1), {22050, 1, WaveEncoding::Pcm8});
     m = ChunkMap(w8);
     EXPECT_EQ(m["data"].size, 101u);
     EXPECT_EQ(w8.size(), m["data"].at + 102);
     EXPECT_EQ(w8[m["data"].at + 1], static_cast<uint8_t>((Sine(101, 1)[1] >> 8) + 128));
 }
 
-TEST(WaveFile, ChunkOrderAndOddChunks) {
-    const auto w = WaveFile::Encode(Sine(64, 1), {22050, 1, WaveFormat::Pcm16, true, true});
+TEST(WaveWriter, ChunkOrderAndOddChunks) {
+    const auto w = WaveWriter::Encode(Sine(64, 1), {22050, 1, WaveEncoding::Pcm16, true, true});
     const auto chunks = Chunks(w);
     ASSERT_EQ(chunks.size(), 3u);
     EXPECT_EQ(chunks[0].first, "data");
@@ -149,10 +149,10 @@ TEST(WaveFile, ChunkOrderAndOddChunks) {
     EXPECT_EQ(chunks[2].first, "fmt ");
 }
 
-TEST(WaveFile, AdpcmDecodesBackCloseToTheSignal) {
+TEST(WaveWriter, AdpcmDecodesBackCloseToTheSignal) {
     for (const int ch : {1, 2}) {
         const auto s = Sine(3000, ch);
-        const auto ima = WaveFile::Encode(s, {22050, ch, WaveFormat::ImaAdpcm});
+        const auto ima = WaveWriter::Encode(s, {22050, ch, WaveEncoding::ImaAdpcm});
         auto m = ChunkMap(ima);
         const uint8_t* fmt = &ima[m["fmt "].at];
         ASSERT_EQ(GetU16(fmt), 0x11);
@@ -163,7 +163,7 @@ TEST(WaveFile, AdpcmDecodesBackCloseToTheSignal) {
         auto decoded = DecodeIma(&ima[m["data"].at], m["data"].size, ch, block, perBlock);
         EXPECT_GT(SignalToNoise(s, decoded), 25.0) << ch;
 
-        const auto ms = WaveFile::Encode(s, {22050, ch, WaveFormat::MsAdpcm});
+        const auto ms = WaveWriter::Encode(s, {22050, ch, WaveEncoding::MsAdpcm});
         m = ChunkMap(ms);
         fmt = &ms[m["fmt "].at];
         ASSERT_EQ(GetU16(fmt), 2);

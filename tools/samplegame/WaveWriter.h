@@ -8,17 +8,17 @@
 
 namespace vn {
 
-enum class WaveFormat { Pcm16, Pcm8, ImaAdpcm, MsAdpcm };
+enum class WaveEncoding { Pcm16, Pcm8, ImaAdpcm, MsAdpcm };
 
 struct WaveOptions {
     int rate = 22050;
     int channels = 1;
-    WaveFormat format = WaveFormat::Pcm16;
+    WaveEncoding format = WaveEncoding::Pcm16;
     bool dataBeforeFormat = false;  // the "data" chunk ahead of "fmt "
     bool oddChunk = false;          // an extra chunk of odd length (with its pad byte)
 };
 
-class WaveFile {
+class WaveWriter {
 public:
     // samples: interleaved 16-bit frames.
     static std::vector<uint8_t> Encode(const std::vector<int16_t>& samples, const WaveOptions& options);

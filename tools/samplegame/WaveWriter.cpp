@@ -1,4 +1,4 @@
-#include "tools/samplegame/WaveFile.h"
+#include "tools/samplegame/WaveWriter.h"
 
 #include <algorithm>
 #include <array>
@@ -153,23 +153,23 @@ void Chunk(Bytes& file, const char* id, const Bytes& body) {
 
 }  // namespace
 
-std::vector<uint8_t> WaveFile::Encode(const std::vector<int16_t>& samples, const WaveOptions& o) {
+std::vector<uint8_t> WaveWriter::Encode(const std::vector<int16_t>& samples, const WaveOptions& o) {
     const int ch = o.channels;
     const size_t frames = samples.size() / ch;
     Bytes fmt, data, fact;
     int tag = 1, bits = 16, blockAlign = 2 * ch;
     switch (o.format) {
-    case WaveFormat::Pcm16:
+    case WaveEncoding::Pcm16:
         for (int16_t v : samples) Append16(data, v);
         break;
-    case WaveFormat::Pcm8:
+    case WaveEncoding::Pcm8:
         bits = 8;
         blockAlign = ch;
         for (int16_t v : samples) data.push_back(static_cast<uint8_t>((v >> 8) + 128));
         break;
-    case WaveFormat::ImaAdpcm:
-    case WaveFormat::MsAdpcm:
-        tag = o.format == WaveFormat::ImaAdpcm ? 0x11 : 0x02;
+    case WaveEncoding::ImaAdpcm:
+    case WaveEncoding::MsAdpcm:
+        tag = o.format == WaveEncoding::ImaAdpcm ? 0x11 : 0x02;
         bits = 4;
         blockAlign = kBlockPerChannel * ch;
         break;
