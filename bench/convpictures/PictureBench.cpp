@@ -69,7 +69,8 @@ const std::vector<Case>& Cases() {
         const Bytes bg = Background(), stand = Stand(), mask = StandMask();
         for (int percent : {50, 100}) {
             for (int quality : {0, 2}) {
-                const std::string suffix = "/" + std::to_string(percent) + "%/q" + std::to_string(quality);
+                const std::string suffix =
+                    "/" + std::to_string(percent) + "%/q" + std::to_string(quality);
                 out.push_back({"background" + suffix, bg, {}, percent, quality});
                 out.push_back({"stand" + suffix, stand, mask, percent, quality});
             }
@@ -92,7 +93,9 @@ ConvPicture Scaled(const Case& c) {
     return p;
 }
 
-Bytes Rbp(const Case& c, const ConvPicture& p) { return *vn::RbpFromPicture(p.Picture(), c.quality, 0, 0); }
+Bytes Rbp(const Case& c, const ConvPicture& p) {
+    return *vn::RbpFromPicture(p.Picture(), c.quality, 0, 0);
+}
 
 enum class Stage { Copy, Decode, Alpha, Scale, Rbp, Compress, Whole };
 const char* const kStageNames[] = {"copy", "decode", "alpha", "scale", "rbp", "compress", "whole"};
@@ -111,7 +114,9 @@ void Run(benchmark::State& state, const Case& c, Stage stage) {
                 std::memcpy(copy.data(), c.bitmap.data(), copy.size());
                 benchmark::ClobberMemory();
                 break;
-            case Stage::Decode: benchmark::DoNotOptimize(Decode(c)); break;
+            case Stage::Decode:
+                benchmark::DoNotOptimize(Decode(c));
+                break;
             case Stage::Alpha: {
                 ConvPicture p = decoded;  // the copy is part of the measured work
                 Alpha(c, p);
@@ -124,8 +129,12 @@ void Run(benchmark::State& state, const Case& c, Stage stage) {
                 benchmark::DoNotOptimize(p);
                 break;
             }
-            case Stage::Rbp: benchmark::DoNotOptimize(Rbp(c, scaled)); break;
-            case Stage::Compress: benchmark::DoNotOptimize(compressor.Compress(rbp)); break;
+            case Stage::Rbp:
+                benchmark::DoNotOptimize(Rbp(c, scaled));
+                break;
+            case Stage::Compress:
+                benchmark::DoNotOptimize(compressor.Compress(rbp));
+                break;
             case Stage::Whole: {
                 const Bytes out = Rbp(c, Scaled(c));
                 benchmark::DoNotOptimize(compressor.Compress(out));
@@ -135,16 +144,18 @@ void Run(benchmark::State& state, const Case& c, Stage stage) {
     }
     const double pixels = static_cast<double>(decoded.Width()) * decoded.Height();
     state.SetItemsProcessed(state.iterations());
-    state.counters["Mpix/s"] = benchmark::Counter(pixels / 1e6 * static_cast<double>(state.iterations()),
-                                                  benchmark::Counter::kIsRate);
+    state.counters["Mpix/s"] = benchmark::Counter(
+        pixels / 1e6 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 // Keeps each run's CPU time per picture for the summary.
 class StageReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs) seconds[run.benchmark_name()] = run.GetAdjustedCPUTime() * 1e-6;  // µs: CPU time, as the machine is shared
+        // CPU time in µs (the benchmarks' unit), as the machine is shared.
+        for (const auto& run : runs)
+            seconds[run.benchmark_name()] = run.GetAdjustedCPUTime() * 1e-6;
     }
     std::map<std::string, double> seconds;
 };
@@ -163,7 +174,8 @@ int main(int argc, char** argv) {
     StageReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n%-22s %9s %9s %8s %8s %8s %8s %8s  %s\n", "case", "pics/s", "Mpix/s", "decode",
-                "alpha", "scale", "rbp", "compress", "slowest (stage times as multiples of a copy)");
+                "alpha", "scale", "rbp", "compress",
+                "slowest (stage times as multiples of a copy)");
     for (const Case& c : Cases()) {
         auto time = [&](int s) {
             auto it = reporter.seconds.find(c.name + "/" + kStageNames[s]);
@@ -178,7 +190,8 @@ int main(int argc, char** argv) {
             std::printf(" %8.1f", time(s) / copy);
             if (time(s) > time(slowest)) slowest = s;
         }
-        std::printf("  %s (%.0f%% of the whole)\n", kStageNames[slowest], 100 * time(slowest) / whole);
+        std::printf("  %s (%.0f%% of the whole)\n", kStageNames[slowest],
+                    100 * time(slowest) / whole);
     }
     return 0;
 }

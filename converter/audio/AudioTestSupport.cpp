@@ -99,13 +99,13 @@ sf_count_t GrowTell(void* u) { return static_cast<Growing*>(u)->position; }
 
 }  // namespace
 
-std::vector<uint8_t> EncodedWave(const Pcm16& pcm, int subtype) {
+std::vector<uint8_t> EncodedWave(const Pcm16& pcm, int subtype, int major) {
     Growing out;
     SF_VIRTUAL_IO io{GrowLength, GrowSeek, GrowRead, GrowWrite, GrowTell};
     SF_INFO info{};
     info.samplerate = static_cast<int>(pcm.sampleRate);
     info.channels = pcm.channels;
-    info.format = SF_FORMAT_WAV | subtype;
+    info.format = major | subtype;
     SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &out);
     if (!file) return {};
     const auto frames = static_cast<sf_count_t>(pcm.FrameCount());

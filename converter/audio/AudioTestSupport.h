@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sndfile.h>
+
 #include "converter/audio/Pcm16.h"
 
 namespace vn::audiotest {
@@ -33,7 +35,7 @@ std::vector<uint8_t> Pcm16Wave(const Pcm16& pcm);
 // The tone written by libsndfile as a WAVE with the given SF_FORMAT_ subtype
 // (SF_FORMAT_IMA_ADPCM, SF_FORMAT_ULAW ...) with a true "fact" count;
 // empty when it cannot.
-std::vector<uint8_t> EncodedWave(const Pcm16& pcm, int subtype);
+std::vector<uint8_t> EncodedWave(const Pcm16& pcm, int subtype, int major = SF_FORMAT_WAV);
 
 struct Mp3Probe {
     bool ok = false;

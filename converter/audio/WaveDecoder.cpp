@@ -80,7 +80,11 @@ std::optional<Pcm16> DecodeWithLibrary(const WaveData& wave) {
     Pcm16 pcm;
     pcm.sampleRate = static_cast<uint32_t>(info.samplerate);
     pcm.channels = static_cast<uint16_t>(info.channels);
-    bool ok = info.channels == wave.format.channels && info.samplerate > 0;
+    if (info.channels != wave.format.channels || info.samplerate <= 0) {
+        sf_close(sound);
+        return std::nullopt;
+    }
+    bool ok = true;
     // Even the densest codec (GSM, low-rate MPEG) yields far fewer than 32
     // samples per input byte; more means a broken stream, so stop there.
     const size_t limit = wave.data.size() * 32 + 65536;

@@ -93,9 +93,10 @@ void ConverterDialog::SetStereo(bool on) {
 }
 
 void ConverterDialog::OnSelectionChange(int id, int index) {
+    const ControlSpec* spec = FindControl(id);
+    if (!spec || index < 0 || index >= static_cast<int>(spec->items.size())) return;
     for (const ListField& list : kLists) {
-        const ControlSpec* spec = FindControl(id);
-        if (list.id != id || !spec || index < 0 || index >= static_cast<int>(spec->items.size())) continue;
+        if (list.id != id) continue;
         state_.*list.field = index;
         view_.SetSelection(id, index);
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace vn {
 namespace {
@@ -9,14 +10,29 @@ namespace {
 bool NearBlack(const uint8_t* p) { return p[0] < 2 && p[1] < 2 && p[2] < 2; }
 bool Black(const uint8_t* p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
 
+// The part [first, last) of 0 … limit that a run of length pixels placed at
+// offset covers; offsets come from tables, so the sum is taken in 64 bits.
+struct Overlap {
+    int first;
+    int last;
+};
+Overlap Clip(int offset, int length, int limit) {
+    const int64_t first = std::max<int64_t>(0, offset);
+    const int64_t last = std::min<int64_t>(limit, int64_t{offset} + length);
+    return {static_cast<int>(std::min<int64_t>(first, limit)),
+            static_cast<int>(std::max<int64_t>(last, 0))};
+}
+
 }  // namespace
 
-ConvPicture::ConvPicture(int width, int height, int bits) : bitmap_(Bitmap::Create(width, height, bits)) {}
+ConvPicture::ConvPicture(int width, int height, int bits)
+    : bitmap_(Bitmap::Create(width, height, bits)) {}
 
 ConvPicture::ConvPicture(Bitmap bitmap, int fileBitCount)
     : bitmap_(std::move(bitmap)), fileBitCount_(fileBitCount) {}
 
-std::optional<ConvPicture> ConvPicture::FromBitmap(std::span<const uint8_t> file, std::string* error) {
+std::optional<ConvPicture> ConvPicture::FromBitmap(std::span<const uint8_t> file,
+                                                   std::string* error) {
     std::optional<BmpPicture> read = ReadBmp(file, error);
     if (!read) return std::nullopt;
     return ConvPicture(std::move(read->bitmap), read->fileBitCount);
@@ -28,14 +44,27 @@ bool ConvPicture::MakeLike(int width, int height, int bits, ConvPicture& out) co
     return !out.Empty();
 }
 
+// Row pointers are taken once per row: the pixel loops run over every
+// picture of the game.
+template <class Visit>
+void ConvPicture::ForEachPixel(Visit visit) {
+    const int bytes = Bits() / 8;
+    for (int y = 0; y < Height(); ++y) {
+        uint8_t* p = bitmap_->RowFromTop(y);
+        for (int x = 0; x < Width(); ++x, p += bytes) visit(p, x, y);
+    }
+}
+
 bool ConvPicture::To32() {
     if (Bits() == 32) return true;
     ConvPicture out;
     if (!MakeLike(Width(), Height(), 32, out)) return false;
     for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            std::memcpy(out.At(x, y), At(x, y), 3);
-            out.At(x, y)[3] = 255;
+        const uint8_t* s = bitmap_->RowFromTop(y);
+        uint8_t* d = out.bitmap_->RowFromTop(y);
+        for (int x = 0; x < Width(); ++x, s += 3, d += 4) {
+            std::memcpy(d, s, 3);
+            d[3] = 255;
         }
     }
     out.SetSourceSize(SourceWidth(), SourceHeight());
@@ -45,12 +74,7 @@ bool ConvPicture::To32() {
 
 bool ConvPicture::KeyNearBlack() {
     if (Empty() || !To32()) return false;
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            uint8_t* p = At(x, y);
-            p[3] = NearBlack(p) ? 0 : 255;
-        }
-    }
+    ForEachPixel([](uint8_t* p, int, int) { p[3] = NearBlack(p) ? 0 : 255; });
     Feather();
     return true;
 }
@@ -59,27 +83,20 @@ bool ConvPicture::KeyNearBlack() {
 // neighbours their brightness as alpha. Changes count at once, in visiting
 // order, so a neighbour that drops to 0 is transparent for later pixels.
 void ConvPicture::Feather() {
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            if (At(x, y)[3] != 0) continue;
-            for (int ny = std::max(0, y - 1); ny <= std::min(Height() - 1, y + 1); ++ny) {
-                for (int nx = std::max(0, x - 1); nx <= std::min(Width() - 1, x + 1); ++nx) {
-                    uint8_t* n = At(nx, ny);
-                    if (n[3] != 0) n[3] = static_cast<uint8_t>((n[0] + n[1] + n[2]) / 3);
-                }
+    ForEachPixel([this](uint8_t* p, int x, int y) {
+        if (p[3] != 0) return;
+        for (int ny = std::max(0, y - 1); ny <= std::min(Height() - 1, y + 1); ++ny) {
+            for (int nx = std::max(0, x - 1); nx <= std::min(Width() - 1, x + 1); ++nx) {
+                uint8_t* n = At(nx, ny);
+                if (n[3] != 0) n[3] = static_cast<uint8_t>((n[0] + n[1] + n[2]) / 3);
             }
         }
-    }
+    });
 }
 
 bool ConvPicture::KeyBlack() {
     if (Empty() || !To32()) return false;
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            uint8_t* p = At(x, y);
-            p[3] = Black(p) ? 0 : 255;
-        }
-    }
+    ForEachPixel([](uint8_t* p, int, int) { p[3] = Black(p) ? 0 : 255; });
     return true;
 }
 
@@ -97,26 +114,22 @@ bool ConvPicture::AlphaFromMask(std::span<const uint8_t> mask) {
 
 bool ConvPicture::ColorToAlpha(Bgr colour, uint8_t alpha, Bgr newColour) {
     if (Empty() || Bits() != 32) return false;
-    for (int y = 0; y < Height(); ++y) {
-        for (int x = 0; x < Width(); ++x) {
-            uint8_t* p = At(x, y);
-            if (p[0] != colour.blue || p[1] != colour.green || p[2] != colour.red) continue;
-            p[0] = newColour.blue;
-            p[1] = newColour.green;
-            p[2] = newColour.red;
-            p[3] = alpha;
-        }
-    }
+    ForEachPixel([&](uint8_t* p, int, int) {
+        if (p[0] != colour.blue || p[1] != colour.green || p[2] != colour.red) return;
+        p[0] = newColour.blue;
+        p[1] = newColour.green;
+        p[2] = newColour.red;
+        p[3] = alpha;
+    });
     return true;
 }
 
 bool ConvPicture::BlendOnto(const ConvPicture& base, int x, int y) {
     if (Empty() || Bits() != 32 || base.Empty()) return false;
     ConvPicture out = base;
-    const int x0 = std::max(0, x), x1 = std::min(out.Width(), x + Width());
-    const int y0 = std::max(0, y), y1 = std::min(out.Height(), y + Height());
-    for (int by = y0; by < y1; ++by) {
-        for (int bx = x0; bx < x1; ++bx) {
+    const Overlap cols = Clip(x, Width(), out.Width()), rows = Clip(y, Height(), out.Height());
+    for (int by = rows.first; by < rows.last; ++by) {
+        for (int bx = cols.first; bx < cols.last; ++bx) {
             const uint8_t* s = At(bx - x, by - y);
             uint8_t* d = out.At(bx, by);
             const int a = s[3];
@@ -133,10 +146,10 @@ bool ConvPicture::BlendOnto(const ConvPicture& base, int x, int y) {
 
 bool ConvPicture::PasteOnto(const ConvPicture& overlay, int x, int y) {
     if (Empty() || overlay.Empty()) return false;
-    const int x0 = std::max(0, x), x1 = std::min(Width(), x + overlay.Width());
-    const int y0 = std::max(0, y), y1 = std::min(Height(), y + overlay.Height());
-    for (int ty = y0; ty < y1; ++ty) {
-        for (int tx = x0; tx < x1; ++tx) {
+    const Overlap cols = Clip(x, overlay.Width(), Width()),
+                  rows = Clip(y, overlay.Height(), Height());
+    for (int ty = rows.first; ty < rows.last; ++ty) {
+        for (int tx = cols.first; tx < cols.last; ++tx) {
             const uint8_t* s = overlay.At(tx - x, ty - y);
             if (Black(s)) continue;
             uint8_t* d = At(tx, ty);
@@ -157,7 +170,8 @@ bool ConvPicture::PadFrames() {
     if (!MakeLike(4 * (frame + 1), Height(), 32, out)) return false;
     for (int y = 0; y < Height(); ++y) {
         for (int j = 0; j < 4; ++j) {
-            std::memcpy(out.At(j * (frame + 1), y), At(j * frame, y), static_cast<size_t>(frame) * 4);
+            std::memcpy(out.At(j * (frame + 1), y), At(j * frame, y),
+                        static_cast<size_t>(frame) * 4);
         }
     }
     *this = std::move(out);  // the padded strip is the picture as made
@@ -190,6 +204,8 @@ bool ConvPicture::Scale(int percent, ScaleMode mode) {
     const bool opaqueOnly = Bits() == 32 && mode == ScaleMode::OpaquePixels;
     ConvPicture out;
     if (!MakeLike(w, h, Bits(), out)) return false;
+    std::vector<const uint8_t*> rows(static_cast<size_t>(Height()));
+    for (int y = 0; y < Height(); ++y) rows[y] = bitmap_->RowFromTop(y);
     uint32_t fy = 0;
     for (int y = 0; y < h; ++y, fy += sy) {
         const int top = static_cast<int>(fy / 1024);
@@ -202,14 +218,15 @@ bool ConvPicture::Scale(int percent, ScaleMode mode) {
             uint32_t count = 0;
             for (int ry = top; ry < bottom; ++ry) {
                 for (int rx = left; rx < right; ++rx) {
-                    const uint8_t* p = At(rx, ry);
+                    const uint8_t* p = rows[ry] + rx * bytes;
                     if (opaqueOnly && p[3] == 0) continue;
                     for (int c = 0; c < bytes; ++c) sum[c] += p[c];
                     ++count;
                 }
             }
             uint8_t* d = out.At(x, y);
-            for (int c = 0; c < bytes && count > 0; ++c) d[c] = static_cast<uint8_t>(sum[c] / count);
+            for (int c = 0; c < bytes && count > 0; ++c)
+                d[c] = static_cast<uint8_t>(sum[c] / count);
         }
     }
     out.SetSourceSize(SourceWidth(), SourceHeight());

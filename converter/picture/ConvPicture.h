@@ -22,7 +22,7 @@ struct Bgr {
 };
 
 class ConvPicture {
-public:
+  public:
     enum class ScaleMode { AllPixels, OpaquePixels };
 
     ConvPicture() = default;
@@ -78,12 +78,14 @@ public:
     // The bitmap itself (not empty).
     const Bitmap& Picture() const { return *bitmap_; }
 
-private:
+  private:
     // A blank picture for a replacement; false when it cannot be made.
     bool MakeLike(int width, int height, int bits, ConvPicture& out) const;
     // This picture at 32 bits with every alpha 255.
     bool To32();
     void Feather();
+    template <class Visit>
+    void ForEachPixel(Visit visit);  // visit(pixel, x, y from the top)
 
     std::optional<Bitmap> bitmap_;
     int fileBitCount_ = 0;

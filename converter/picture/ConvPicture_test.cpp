@@ -56,8 +56,8 @@ TEST(ConvPicture, HalvesA640By480PictureInto2By2Means) {
     EXPECT_EQ(p.SourceWidth(), 640);
     EXPECT_EQ(p.SourceHeight(), 480);
     // (x, y) averages columns 2x, 2x+1 and rows 2y, 2y+1.
-    EXPECT_EQ(Px(p, 0, 0), (std::vector<int>{0, 0, 1}));      // red 0,1,1,2
-    EXPECT_EQ(Px(p, 10, 3), (std::vector<int>{20, 6, 4}));    // blue 20,21 ; red 5,6,6,0 → 17/4
+    EXPECT_EQ(Px(p, 0, 0), (std::vector<int>{0, 0, 1}));    // red 0,1,1,2
+    EXPECT_EQ(Px(p, 10, 3), (std::vector<int>{20, 6, 4}));  // blue 20,21 ; red 5,6,6,0 → 17/4
     EXPECT_EQ(Px(p, 319, 239), (std::vector<int>{126, 222, 4}));  // red 3,4,4,5
 }
 
@@ -130,7 +130,7 @@ TEST(ConvPicture, FeathersTheWholeNeighbourhoodOnly) {
     });
     ASSERT_TRUE(p.KeyNearBlack());
     EXPECT_EQ(p.At(1, 1)[3], 0);
-    EXPECT_EQ(p.At(0, 0)[3], 20);           // (0 + 0 + 60) / 3
+    EXPECT_EQ(p.At(0, 0)[3], 20);  // (0 + 0 + 60) / 3
     EXPECT_EQ(p.At(2, 2)[3], (60 + 60 + 60) / 3);
     EXPECT_EQ(p.At(2, 0)[3], (60 + 0 + 60) / 3);
     EXPECT_EQ(p.At(3, 3)[3], 255);  // outside the 3 × 3 neighbourhood
@@ -171,10 +171,14 @@ TEST(ConvPicture, TurnsMagentaIntoHalfTransparentBlue) {
 }
 
 TEST(ConvPicture, BlendsOntoTheBaseAndClipsAtItsEdges) {
-    const ConvPicture base = Make(4, 3, 24, [](int, int) { return std::vector<int>{100, 100, 100}; });
+    const ConvPicture base = Make(4, 3, 24, [](int, int) {
+        return std::vector<int>{100, 100, 100};
+    });
     const int alphas[3] = {128, 0, 255};
     // A 3 × 2 picture at (2, 2): only its top row's first two pixels land.
-    ConvPicture p = Make(3, 2, 32, [&](int x, int) { return std::vector<int>{200, 0, 20, alphas[x]}; });
+    ConvPicture p = Make(3, 2, 32, [&](int x, int) {
+        return std::vector<int>{200, 0, 20, alphas[x]};
+    });
     p.SetSourceSize(999, 999);
     ASSERT_TRUE(p.BlendOnto(base, 2, 2));
     EXPECT_EQ(p.Width(), 4);
@@ -187,7 +191,9 @@ TEST(ConvPicture, BlendsOntoTheBaseAndClipsAtItsEdges) {
     EXPECT_EQ(Px(p, 3, 2), (std::vector<int>{100, 100, 100}));  // alpha 0
     EXPECT_EQ(Px(p, 1, 1), (std::vector<int>{100, 100, 100}));
 
-    ConvPicture q = Make(3, 2, 32, [&](int x, int) { return std::vector<int>{200, 0, 20, alphas[x]}; });
+    ConvPicture q = Make(3, 2, 32, [&](int x, int) {
+        return std::vector<int>{200, 0, 20, alphas[x]};
+    });
     ASSERT_TRUE(q.BlendOnto(base, -2, -1));  // only column 2 of its bottom row lands, at (0, 0)
     EXPECT_EQ(Px(q, 0, 0), (std::vector<int>{200, 0, 20}));
     EXPECT_EQ(Px(q, 1, 0), (std::vector<int>{100, 100, 100}));
@@ -202,6 +208,12 @@ TEST(ConvPicture, PastesNonBlackPixelsAndClips) {
     EXPECT_EQ(Px(base, 2, 1), (std::vector<int>{7, 7, 7}));  // black overlay pixel
     EXPECT_EQ(Px(base, 2, 2), (std::vector<int>{0, 1, 50}));
     EXPECT_EQ(Px(base, 1, 2), (std::vector<int>{7, 7, 7}));
+    for (int far : {INT32_MIN, INT32_MAX}) {
+        ASSERT_TRUE(base.PasteOnto(overlay, far, far));
+        ConvPicture q = Make(2, 2, 32, Solid({1, 1, 1, 255}));
+        ASSERT_TRUE(q.BlendOnto(base, far, far));
+        EXPECT_EQ(Px(q, 2, 2), (std::vector<int>{0, 1, 50}));  // nothing drawn
+    }
     ASSERT_TRUE(base.PasteOnto(overlay, -1, -1));
     EXPECT_EQ(Px(base, 0, 0), (std::vector<int>{1, 1, 50}));
     EXPECT_EQ(base.Width(), 3);
@@ -224,7 +236,9 @@ TEST(ConvPicture, PadsOddFramesWithATransparentColumn) {
 }
 
 TEST(ConvPicture, SharesFrameZerosAlpha) {
-    ConvPicture p = Make(8, 1, 32, [](int x, int) { return std::vector<int>{x, 0, 0, x < 2 ? 10 * x : 99}; });
+    ConvPicture p = Make(8, 1, 32, [](int x, int) {
+        return std::vector<int>{x, 0, 0, x < 2 ? 10 * x : 99};
+    });
     ASSERT_TRUE(p.ShareFrameAlpha());
     for (int j = 0; j < 4; ++j) {
         EXPECT_EQ(Px(p, 2 * j, 0), (std::vector<int>{2 * j, 0, 0, 0}));

@@ -1,7 +1,5 @@
 #include "converter/picture/PictureArchive.h"
 
-#include <array>
-
 #include "converter/picture/PictureNames.h"
 #include "formats/mlz/MlzLayout.h"
 #include "formats/mlz/MlzWriter.h"
@@ -10,24 +8,8 @@
 namespace vn {
 namespace {
 
-struct StepNames {
-    const char* source;
-    const char* output;  // without ".mlz"
-};
-
-constexpr std::array<StepNames, 6> kStepNames = {{
-    {"BG.pac", "data\\bg"},
-    {"Stand.pac", "data\\Stand"},
-    {"Visual.pac", "data\\Visual"},
-    {"Face.pac", "data\\Face"},
-    {"Thumbnail.pac", "data\\Thumbnail"},
-    {"System.pac", "data\\System"},
-}};
-
-const StepNames& NamesOf(PictureStep step) { return kStepNames.at(static_cast<size_t>(step)); }
-
 class PacEntryReader : public EntryReader {
-public:
+  public:
     PacEntryReader(const PictureArchiveJob& job, const char* path, const PacDirectory& directory)
         : job_(job), path_(path), directory_(directory) {}
 
@@ -46,7 +28,7 @@ public:
 
     void Note(const std::string& message) override { job_.progress.Note(message); }
 
-private:
+  private:
     const PictureArchiveJob& job_;
     const char* path_;
     const PacDirectory& directory_;
@@ -80,11 +62,10 @@ bool ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader
     const ConvertedEntry c = ConvertPictureEntry(step, name, bytes, settings, reader);
     if (c.kind == Kind::Skip) return true;
     if (c.kind == Kind::Failed) job.progress.AddSkipped();
-    const bool added =
-        c.kind == Kind::Copy
-            ? writer.AddEntry(index, name.c_str(), bytes, kMlzMethodLzss)
-            : writer.AddEntry(index, ReplaceExtension(name, ".rbp").c_str(), Encode(job, name, c),
-                              kMlzMethodLzss);
+    const bool added = c.kind == Kind::Copy
+                           ? writer.AddEntry(index, name.c_str(), bytes, kMlzMethodLzss)
+                           : writer.AddEntry(index, ReplaceExtension(name, ".rbp").c_str(),
+                                             Encode(job, name, c), kMlzMethodLzss);
     if (!added) {
         job.progress.Note(name + ": " + writer.LastError());
         job.progress.AddWriteFailure();
@@ -93,12 +74,6 @@ bool ConvertEntry(PictureStep step, const PictureArchiveJob& job, PacEntryReader
 }
 
 }  // namespace
-
-const char* PictureSourceName(PictureStep step) { return NamesOf(step).source; }
-
-std::string PictureOutputName(PictureStep step, int scalePercent) {
-    return std::string(NamesOf(step).output) + (scalePercent >= 100 ? "_vga.mlz" : ".mlz");
-}
 
 bool ConvertPictureEntries(PictureStep step, const PictureArchiveJob& job, const char* pacPath,
                            const PacDirectory& directory, const char* outputPath) {

@@ -17,7 +17,7 @@ namespace vn {
 // The job's counters and log as the picture steps use them. Names and
 // messages are Shift-JIS.
 class PictureProgress {
-public:
+  public:
     virtual ~PictureProgress() = default;
     virtual void AddTotal(uint32_t count) = 0;
     virtual void SetEntryName(const char* name) = 0;
@@ -30,16 +30,11 @@ public:
 struct PictureArchiveJob {
     FileSystem& files;
     PictureProgress& progress;
-    int scalePercent = 50;  // 50 for 320 × 240, 100 for 640 × 480
-    int qualityIndex = 0;   // 0 to 3
+    int scalePercent = 50;                 // 50 for 320 × 240, 100 for 640 × 480
+    int qualityIndex = 0;                  // 0 to 3
     std::span<const uint8_t> standTable;   // StandInfo.DAT, may be empty
     std::span<const uint8_t> visualTable;  // VisualInfo.DAT, may be empty
 };
-
-// "BG.pac", "Stand.pac", …
-const char* PictureSourceName(PictureStep step);
-// "data\bg.mlz", or "data\bg_vga.mlz" from 100 percent on.
-std::string PictureOutputName(PictureStep step, int scalePercent);
 
 enum class PictureArchiveResult { Written, SourceMissing, Failed };
 

@@ -16,7 +16,7 @@ using Bytes = std::vector<uint8_t>;
 using Rgba = std::vector<int>;
 
 class CountingProgress : public PictureProgress {
-public:
+  public:
     void AddTotal(uint32_t count) override { total += count; }
     void SetEntryName(const char* name) override { names.push_back(name); }
     void AddDone() override { ++done; }
@@ -38,14 +38,14 @@ void PutText(Bytes& b, size_t at, const std::string& s) {
 }
 
 class PictureArchiveTest : public ::testing::Test {
-protected:
+  protected:
     // Packs the items (LZSS, as the game's archives are) and converts them.
     void Convert(PictureStep step, const std::vector<Item>& items, int percent, int quality = 0) {
         PacWriter pac(kPacMethodLzss);
         for (const Item& item : items) ASSERT_TRUE(pac.Add(item.name.c_str(), item.bytes));
         ASSERT_TRUE(pac.WriteFile(fs, "game\\source.pac"));
         PictureArchiveJob job{fs, progress, percent, quality, standTable, visualTable};
-        output = "out\\" + PictureOutputName(step, percent);
+        output = "out\\data\\pictures.mlz";
         ASSERT_EQ(ConvertPictureArchive(step, job, "game\\source.pac", output.c_str()),
                   PictureArchiveResult::Written);
         EXPECT_EQ(progress.total, items.size());
@@ -77,11 +77,7 @@ protected:
     std::string output;
 };
 
-TEST_F(PictureArchiveTest, NamesOrdinaryAndVgaArchives) {
-    EXPECT_EQ(PictureOutputName(PictureStep::Backgrounds, 50), "data\\bg.mlz");
-    EXPECT_EQ(PictureOutputName(PictureStep::Backgrounds, 100), "data\\bg_vga.mlz");
-    EXPECT_EQ(PictureOutputName(PictureStep::Thumbnails, 100), "data\\Thumbnail_vga.mlz");
-    EXPECT_STREQ(PictureSourceName(PictureStep::System), "System.pac");
+TEST_F(PictureArchiveTest, AMissingSourceWritesNothing) {
     PictureArchiveJob job{fs, progress, 50, 0, {}, {}};
     EXPECT_EQ(ConvertPictureArchive(PictureStep::Faces, job, "none.pac", "out.mlz"),
               PictureArchiveResult::SourceMissing);
@@ -120,8 +116,8 @@ TEST_F(PictureArchiveTest, StandingPicturesWithDescriptorsAndMasks) {
     PutU32(&standTable[100], 1);  // variant y
     Bytes descriptor(68, 0);
     PutText(descriptor, 8, "st_a01.bmp");
-    PutU32(&descriptor[60], 479);  // Y
-    PutU32(&descriptor[64], 321);  // X
+    PutU32(&descriptor[60], 479);         // Y
+    PutU32(&descriptor[64], 321);         // X
     const Bytes mask = {10, 20, 30, 40};  // bottom row first
     Convert(PictureStep::Stands,
             {{"st_a01.dat", descriptor},
@@ -160,7 +156,8 @@ TEST_F(PictureArchiveTest, VisualsBlendedOntoTheirBase) {
 
 TEST_F(PictureArchiveTest, FacesLeaveTheirMaskRecordsEmpty) {
     Convert(PictureStep::Faces,
-            {{"fa_ar05.bmp", BmpFile(2, 1, 24, Solid({60, 60, 60}))}, {"fa_ar01_m.fil", {0, 200}}}, 100);
+            {{"fa_ar05.bmp", BmpFile(2, 1, 24, Solid({60, 60, 60}))}, {"fa_ar01_m.fil", {0, 200}}},
+            100);
     const RbpPicture p = Picture("fa_ar05.rbp");
     EXPECT_EQ(Px(p, 0, 0)[3], 0);
     EXPECT_EQ(Px(p, 1, 0), (Rgba{56, 60, 56, 203}));
@@ -194,7 +191,10 @@ TEST_F(PictureArchiveTest, ThumbnailsAsJbpAndPlain) {
 
 TEST_F(PictureArchiveTest, SystemPicturesByName) {
     Convert(PictureStep::System,
-            {{"Filter03.bmp", BmpFile(2, 2, 24, [](int x, int y) { return Rgba{10 + 10 * (2 * y + x), 0, 0}; })},
+            {{"Filter03.bmp", BmpFile(2, 2, 24,
+                                      [](int x, int y) {
+                                          return Rgba{10 + 10 * (2 * y + x), 0, 0};
+                                      })},
              {"c01_arlen.bmp", BmpFile(12, 1, 24, Solid({90, 90, 90}))},
              {"MessageWindow.bmp", BmpFile(1, 1, 24, Solid({255, 0, 255}))},
              {"sys.dat", {1, 2, 3}}},

@@ -1,5 +1,6 @@
 #include "converter/picture/PictureConversions.h"
 
+#include <algorithm>
 #include <array>
 
 #include "converter/picture/PictureNames.h"
@@ -24,6 +25,12 @@ struct Context {
 };
 
 ConvertedEntry Failed() { return {}; }
+
+// Sums of table and descriptor values, kept inside int: far outside any
+// picture, so clipping still drops everything.
+int Offset(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, -(1 << 30), 1 << 30));
+}
 
 ConvertedEntry Done(ConvPicture picture, Kind kind = Kind::Picture, int x = 0, int y = 0) {
     ConvertedEntry out;
@@ -149,10 +156,11 @@ ConvertedEntry Stand(Context& c) {
     const auto mask = NamedBytes(c, StandMaskName(maskSource));
     auto p = OwnPicture(c);
     if (!p) return Failed();
-    const int px = s.x, py = kDesignBottom - s.y;
+    const int px = s.x, py = Offset(int64_t{kDesignBottom} - s.y);
     if (base) {
         p->KeyBlack();
-        p->BlendOnto(*base, s.variantX + s.x - kDesignCentreX, s.variantY + s.y - kDesignBottom);
+        p->BlendOnto(*base, Offset(int64_t{s.variantX} + s.x - kDesignCentreX),
+                     Offset(int64_t{s.variantY} + s.y - kDesignBottom));
         MaskOrKey(c, *p, mask);
         p->Scale(c.settings.scalePercent, Mode::AllPixels);
         return Done(std::move(*p), Kind::Picture, px, py);
@@ -190,8 +198,10 @@ ConvertedEntry SystemPicture(Context& c) {
             p->Scale(c.settings.scalePercent, Mode::OpaquePixels);
             return Done(std::move(*p), Kind::Mask);
         }
-        case SystemPictureKind::MascotPadded: return FramesStrip(c, true);
-        case SystemPictureKind::Mascot: return FramesStrip(c, false);
+        case SystemPictureKind::MascotPadded:
+            return FramesStrip(c, true);
+        case SystemPictureKind::Mascot:
+            return FramesStrip(c, false);
         case SystemPictureKind::MessageWindow: {
             auto p = OwnPicture(c);
             if (!p) return Failed();
@@ -200,7 +210,8 @@ ConvertedEntry SystemPicture(Context& c) {
                 q.ColorToAlpha({255, 0, 255}, 128, {255, 0, 0});  // magenta: half-transparent blue
             }));
         }
-        case SystemPictureKind::Other: break;
+        case SystemPictureKind::Other:
+            break;
     }
     return KeyedPlain(c);
 }

@@ -18,7 +18,7 @@ enum class PictureStep { Backgrounds, Stands, Visuals, Faces, Thumbnails, System
 // Reads other entries of the same archive by name (descriptors, base
 // pictures, masks); nullopt when the archive does not hold one.
 class EntryReader {
-public:
+  public:
     virtual ~EntryReader() = default;
     virtual std::optional<std::vector<uint8_t>> ReadNamed(const std::string& name) = 0;
     // A problem worth telling the user; the conversion goes on.

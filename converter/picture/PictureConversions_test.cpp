@@ -15,7 +15,7 @@ using Bytes = std::vector<uint8_t>;
 using Kind = ConvertedEntry::Kind;
 
 class MapReader : public EntryReader {
-public:
+  public:
     std::optional<Bytes> ReadNamed(const std::string& name) override {
         const auto it = entries.find(name);
         if (it == entries.end()) return std::nullopt;
@@ -46,7 +46,7 @@ std::vector<int> Px(const ConvPicture& p, int x, int y) {
 }
 
 class Conversions : public ::testing::Test {
-protected:
+  protected:
     ConvertedEntry Convert(PictureStep step, const std::string& name, int percent = 100) {
         PictureSettings s{percent, standTable, visualTable};
         return ConvertPictureEntry(step, name, reader.entries.at(name), s, reader);
@@ -105,6 +105,18 @@ TEST_F(Conversions, StandVariantIsBlendedOntoItsBaseNearTheEdge) {
     EXPECT_EQ(Px(p, 7, 5), (std::vector<int>{0, 0, 200, 7}));
     EXPECT_EQ(Px(p, 6, 5), (std::vector<int>{100, 100, 100, 6}));
     EXPECT_TRUE(reader.notes.empty());
+}
+
+TEST_F(Conversions, StandDescriptorValuesFarOutsideDrawNothing) {
+    AddStandPictures();
+    AddStandRecord("st_a01.dat", "st_a01b.bmp", INT32_MAX, INT32_MIN);
+    reader.entries["st_a01.dat"] = Descriptor("st_a01.bmp", INT32_MAX, INT32_MIN);
+    const ConvertedEntry c = Convert(PictureStep::Stands, "st_a01b.bmp");
+    ASSERT_EQ(c.kind, Kind::Picture);
+    EXPECT_EQ(c.placementX, INT32_MAX);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) EXPECT_EQ(Px(c.picture, x, y)[0], 100) << x << "," << y;
+    }
 }
 
 TEST_F(Conversions, StandBasePictureTakesItsDescriptorAndMask) {

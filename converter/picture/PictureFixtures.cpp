@@ -26,7 +26,8 @@ std::vector<uint8_t> BmpFile(int width, int height, int bits, const PixelFill& f
                 PutU16(row + 2 * x, static_cast<uint16_t>(c.at(0)));
                 continue;
             }
-            for (int i = 0; i < bits / 8; ++i) row[x * (bits / 8) + i] = static_cast<uint8_t>(c.at(i));
+            for (int i = 0; i < bits / 8; ++i)
+                row[x * (bits / 8) + i] = static_cast<uint8_t>(c.at(i));
         }
     }
     return out;

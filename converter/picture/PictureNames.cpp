@@ -44,9 +44,7 @@ constexpr int kFilterCount = 16;
 
 }  // namespace
 
-std::string ReplaceExtension(const std::string& name, const char* ext) {
-    return Stem(name) + ext;
-}
+std::string ReplaceExtension(const std::string& name, const char* ext) { return Stem(name) + ext; }
 
 bool IsBitmapName(const std::string& name) {
     return name.size() >= 4 && NameEquals(name.c_str() + name.size() - 4, ".bmp");

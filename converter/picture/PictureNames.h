@@ -23,10 +23,10 @@ std::string StandMaskName(const std::string& sourceName);
 std::string FaceMaskName(const std::string& name);
 
 enum class SystemPictureKind {
-    Filter,          // wipe filter: written as a mask
-    MascotPadded,    // frame strip whose frames get an even width
-    Mascot,          // frame strip kept at its width
-    MessageWindow,   // window and menu pictures: magenta half transparent
+    Filter,         // wipe filter: written as a mask
+    MascotPadded,   // frame strip whose frames get an even width
+    Mascot,         // frame strip kept at its width
+    MessageWindow,  // window and menu pictures: magenta half transparent
     Other,
 };
 

@@ -22,8 +22,8 @@ TEST(PictureNames, DerivesStandingPictureMasks) {
         const char* source;
         const char* mask;
     } cases[] = {
-        {"st_ar23.bmp", "st_ar01_m.fil"},    // two digits
-        {"st_ar23a.bmp", "st_ar01a_m.fil"},  // two digits and a letter
+        {"st_ar23.bmp", "st_ar01_m.fil"},      // two digits
+        {"st_ar23a.bmp", "st_ar01a_m.fil"},    // two digits and a letter
         {"st_ar23ab.bmp", "st_ar01ab_m.fil"},  // two digits and two letters
         {"12", "01_m.fil"},
         {"xy.bmp", ""},
@@ -58,7 +58,9 @@ TEST(PictureNames, KnowsTheSystemPictures) {
     for (const auto& c : cases) EXPECT_EQ(SystemPictureKindOf(c.name), c.kind) << c.name;
 }
 
-std::vector<uint8_t> Records(size_t size, size_t count) { return std::vector<uint8_t>(size * count); }
+std::vector<uint8_t> Records(size_t size, size_t count) {
+    return std::vector<uint8_t>(size * count);
+}
 
 void PutText(std::vector<uint8_t>& b, size_t at, const std::string& s) {
     std::copy(s.begin(), s.end(), b.begin() + static_cast<std::ptrdiff_t>(at));

@@ -10,6 +10,7 @@ namespace vn {
 namespace {
 
 constexpr int kLookupBits = 9;
+constexpr int64_t kMaxPixels = int64_t{1} << 26;  // far above any picture or movie frame
 constexpr size_t kRleCodedMax = 2048;  // 1024 bytes, each at most two coded bytes
 
 constexpr std::array<uint8_t, 256> MakeReverse() {
@@ -150,6 +151,8 @@ bool JbpDecoder::Prepare(std::span<const uint8_t> stream, Streams& s) {
     if (!header) return Fail("not a JBP stream");
     header_ = *header;
     if (header_.width == 0 || header_.height == 0) return Fail("JBP picture of zero size");
+    if (int64_t{JbpPadded(header_.width)} * JbpPadded(header_.height) > kMaxPixels)
+        return Fail("JBP picture too large");
     s.blocks = JbpBlockCount(header_.width, header_.height);
     if (!ReadCounts(stream, s)) return false;
     dcCounts_ = s.dcCounts;
@@ -210,10 +213,10 @@ bool JbpDecoder::DecodeDc(const Streams& s) {
     return true;
 }
 
-// levels: 64 quantised coefficients in natural order, filled here.
-bool JbpDecoder::DecodeBlock(BitReader& bits, int16_t dc, int16_t levels[64]) {
-    std::fill_n(levels, 64, int16_t{0});
-    levels[0] = dc;
+// Decodes one block's AC symbols; put(natural index, value) receives every
+// coefficient the stream sets.
+template <class Put>
+bool JbpDecoder::DecodeAc(BitReader& bits, Put put) {
     for (int pos = 1; pos < 64;) {
         const int symbol = DecodeSymbol(bits, acTree_, acLookup_);
         if (symbol < 0) return Fail("AC stream ends early");
@@ -226,7 +229,7 @@ bool JbpDecoder::DecodeBlock(BitReader& bits, int16_t dc, int16_t levels[64]) {
         pos += symbol >> 4;
         if (pos > 63) return Fail("AC coefficient past the end of a block");
         const int c = symbol & 15;
-        levels[kJbpZigZag[pos++]] = static_cast<int16_t>(ValueOf(bits.Value(c), c));
+        put(kJbpZigZag[pos++], ValueOf(bits.Value(c), c));
     }
     return bits.Overrun() ? Fail("AC stream ends early") : true;
 }
@@ -242,43 +245,50 @@ std::optional<JbpCoefficients> JbpDecoder::DecodeCoefficients(std::span<const ui
     out.blocks.resize(static_cast<size_t>(s.blocks) * 64);
     BitReader bits(s.ac);
     for (int64_t b = 0; b < s.blocks; ++b) {
-        if (!DecodeBlock(bits, dc_[b], &out.blocks[b * 64])) return std::nullopt;
+        int16_t* levels = &out.blocks[b * 64];
+        levels[0] = dc_[b];
+        if (!DecodeAc(bits, [&](int at, int v) { levels[at] = static_cast<int16_t>(v); }))
+            return std::nullopt;
     }
     return out;
 }
 
-std::optional<std::vector<uint16_t>> JbpDecoder::Decode(std::span<const uint8_t> stream) {
-    auto header = ReadHeader(stream);
-    if (!header) {
-        Fail("not a JBP stream");
-        return std::nullopt;
-    }
-    std::vector<uint16_t> out(static_cast<size_t>(JbpPadded(header->width)) * JbpPadded(header->height));
-    if (!Decode(stream, out)) return std::nullopt;
-    return out;
-}
-
-bool JbpDecoder::Decode(std::span<const uint8_t> stream, std::span<uint16_t> out) {
+std::optional<std::vector<uint16_t>> JbpDecoder::JbpDecode(std::span<const uint8_t> stream) {
     Streams s;
-    if (!Prepare(stream, s)) return false;
+    if (!Prepare(stream, s)) return std::nullopt;
+    // Allocated only once the counts have shown that the streams can fill it.
+    std::vector<uint16_t> out(static_cast<size_t>(JbpPadded(header_.width)) *
+                              JbpPadded(header_.height));
+    if (!DecodePixels(s, out)) return std::nullopt;
+    return out;
+}
+
+bool JbpDecoder::JbpDecode(std::span<const uint8_t> stream, std::span<uint16_t> out) {
+    Streams s;
+    return Prepare(stream, s) && DecodePixels(s, out);
+}
+
+bool JbpDecoder::DecodePixels(const Streams& s, std::span<uint16_t> out) {
     const int stride = JbpPadded(header_.width), mbWide = stride / 16;
     const int mbHigh = JbpPadded(header_.height) / 16;
-    if (out.size() < size_t{static_cast<size_t>(stride)} * mbHigh * 16)
+    if (out.size() < static_cast<size_t>(stride) * mbHigh * 16)
         return Fail("output buffer too small");
     BitReader bits(s.ac);
-    int16_t levels[64];
     int32_t blocks[6][64];
     const int16_t* dc = dc_.data();
     for (int my = 0; my < mbHigh; ++my) {
         for (int mx = 0; mx < mbWide; ++mx) {
             for (int b = 0; b < 6; ++b) {
-                if (!DecodeBlock(bits, *dc++, levels)) return false;
                 const auto& q = quant_[b < 4 ? 0 : 1];
-                // Bounded to 16 bits, which no real coefficient reaches, so
-                // that no sum of the transform can overflow.
-                for (int i = 0; i < 64; ++i)
-                    blocks[b][i] = std::clamp(levels[i] * q[i], -32768, 32767);
-                JbpInverseTransform(blocks[b]);
+                int32_t* block = blocks[b];
+                // Dequantised values are bounded to 16 bits, which no real
+                // coefficient reaches, so that no sum of the transform can
+                // overflow.
+                auto put = [&](int at, int v) { block[at] = std::clamp(v * q[at], -32768, 32767); };
+                std::fill_n(block, 64, 0);
+                put(0, *dc++);
+                if (!DecodeAc(bits, put)) return false;
+                JbpInverseTransform(block);
             }
             ColourMacroblock(blocks, &out[(size_t{static_cast<size_t>(my)} * 16) * stride + mx * 16],
                              stride);
@@ -288,23 +298,25 @@ bool JbpDecoder::Decode(std::span<const uint8_t> stream, std::span<uint16_t> out
 }
 
 // JFIF pairing: C1 (Cb) weights blue with 1.772, C2 (Cr) red with 1.402, in
-// 16-bit fixed point with arithmetic shifts.
+// 16-bit fixed point with arithmetic shifts; one chroma sample covers 2 × 2
+// luminance samples.
 void JbpDecoder::ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride) const {
-    for (int y = 0; y < 16; ++y) {
-        uint16_t* row = out + static_cast<size_t>(y) * stride;
-        const int32_t* c1 = blocks[4] + (y / 2) * 8;
-        const int32_t* c2 = blocks[5] + (y / 2) * 8;
-        for (int half = 0; half < 2; ++half) {
-            const int32_t* luma = blocks[(y / 8) * 2 + half] + (y % 8) * 8;
-            for (int x = 0; x < 8; ++x) {
-                const int64_t cb = c1[half * 4 + x / 2], cr = c2[half * 4 + x / 2];
-                const int b = static_cast<int>((cb * 116129) >> 16);
-                const int r = static_cast<int>((cr * 91881) >> 16);
-                const int g = static_cast<int>((cb * 22553 + cr * 46801) >> 16);
-                const int yv = luma[x] + 128 + 256;
-                row[half * 8 + x] = static_cast<uint16_t>(red_[std::clamp(yv + r, 0, 767)] |
-                                                          green_[std::clamp(yv - g, 0, 767)] |
-                                                          blue_[std::clamp(yv + b, 0, 767)]);
+    for (int cy = 0; cy < 8; ++cy) {
+        for (int cx = 0; cx < 8; ++cx) {
+            const int64_t cb = blocks[4][cy * 8 + cx], cr = blocks[5][cy * 8 + cx];
+            const int b = static_cast<int>((cb * 116129) >> 16);
+            const int r = static_cast<int>((cr * 91881) >> 16);
+            const int g = static_cast<int>((cb * 22553 + cr * 46801) >> 16);
+            for (int dy = 0; dy < 2; ++dy) {
+                const int y = cy * 2 + dy;
+                const int32_t* luma = blocks[(y / 8) * 2 + cx / 4] + (y % 8) * 8 + (cx % 4) * 2;
+                uint16_t* row = out + static_cast<size_t>(y) * stride + cx * 2;
+                for (int dx = 0; dx < 2; ++dx) {
+                    const int yv = luma[dx] + 128 + 256;
+                    row[dx] = static_cast<uint16_t>(red_[std::clamp(yv + r, 0, 767)] |
+                                                    green_[std::clamp(yv - g, 0, 767)] |
+                                                    blue_[std::clamp(yv + b, 0, 767)]);
+                }
             }
         }
     }

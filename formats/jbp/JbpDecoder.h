@@ -21,13 +21,14 @@ class JbpDecoder {
 public:
     JbpDecoder();
 
-    // The header alone, checked for size and magic.
+    // The header alone, checked for size and magic. Pictures whose padded
+    // area exceeds 64 Mpixel are refused by the decoder.
     static std::optional<JbpHeader> ReadHeader(std::span<const uint8_t> stream);
 
     // Pixels of the padded area, rows JbpPadded(width) apart. out, when not
     // empty, must hold at least that many values.
-    std::optional<std::vector<uint16_t>> Decode(std::span<const uint8_t> stream);
-    bool Decode(std::span<const uint8_t> stream, std::span<uint16_t> out);
+    std::optional<std::vector<uint16_t>> JbpDecode(std::span<const uint8_t> stream);
+    bool JbpDecode(std::span<const uint8_t> stream, std::span<uint16_t> out);
 
     // The stream's tables and quantised coefficients, without the transform.
     std::optional<JbpCoefficients> DecodeCoefficients(std::span<const uint8_t> stream);
@@ -50,7 +51,9 @@ private:
     bool Prepare(std::span<const uint8_t> stream, Streams& s);
     bool ReadCounts(std::span<const uint8_t> stream, Streams& s);
     bool DecodeDc(const Streams& s);
-    bool DecodeBlock(BitReader& bits, int16_t dc, int16_t levels[64]);
+    bool DecodePixels(const Streams& s, std::span<uint16_t> out);
+    template <class Put>
+    bool DecodeAc(BitReader& bits, Put put);
     void BuildLookup(const JbpTree& tree, std::vector<Lookup>& lookup);
     int DecodeSymbol(BitReader& bits, const JbpTree& tree, const std::vector<Lookup>& lookup);
     void ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride) const;

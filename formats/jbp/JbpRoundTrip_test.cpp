@@ -67,7 +67,7 @@ RoundTrip Measure(const Bitmap& picture, int quality) {
     auto stream = JbpEncode(picture, quality, &jpeg);
     EXPECT_TRUE(stream);
     JbpDecoder decoder;
-    auto padded = decoder.Decode(*stream);
+    auto padded = decoder.JbpDecode(*stream);
     EXPECT_TRUE(padded) << decoder.LastError();
     int w = 0, h = 0;
     const auto reference = LibjpegDecode(jpeg, w, h);
@@ -130,7 +130,7 @@ TEST(JbpRoundTrip, KeepsTrueColours) {
     auto stream = JbpEncode(picture, 100);
     ASSERT_TRUE(stream);
     JbpDecoder decoder;
-    auto pixels = decoder.Decode(*stream);
+    auto pixels = decoder.JbpDecode(*stream);
     ASSERT_TRUE(pixels);
     const uint16_t red = (*pixels)[8 * 48 + 8], blue = (*pixels)[8 * 48 + 24],
                    green = (*pixels)[8 * 48 + 40];

@@ -44,6 +44,44 @@ TEST(JbpTree, AllZeroCountsGiveEveryLeafItsBinaryNumber) {
     }
 }
 
+// The construction as the format describes it: scan every node for the two
+// smallest open values, lowest number first among equals.
+std::vector<int> ScanTree(const std::vector<uint32_t>& counts) {
+    std::vector<uint32_t> v(counts);
+    std::vector<int> children;
+    for (;;) {
+        int a = -1, b = -1;
+        for (int i = 0; i < static_cast<int>(v.size()); ++i)
+            if (v[i] < 2099999999u && (a < 0 || v[i] < v[a])) a = i;
+        for (int i = 0; i < static_cast<int>(v.size()); ++i)
+            if (i != a && v[i] < 2099999999u && (b < 0 || v[i] < v[b])) b = i;
+        if (a < 0 || b < 0) break;
+        children.push_back(a);
+        children.push_back(b);
+        v.push_back(v[a] + v[b]);
+        v[a] = v[b] = 2100000000u;
+    }
+    return children;
+}
+
+TEST(JbpTree, MatchesTheScanningConstructionWithManyTies) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round) {
+        const int symbols = round % 2 == 0 ? 16 : 256;
+        std::vector<uint32_t> counts(symbols);
+        const uint32_t range = round % 3 == 0 ? 3 : round % 3 == 1 ? 50 : 100000;
+        for (auto& c : counts) c = random() % range;
+        JbpTree tree;
+        ASSERT_TRUE(tree.Build(counts));
+        const auto expected = ScanTree(counts);
+        for (int n = symbols; n < tree.Root() + 1; ++n) {
+            ASSERT_EQ(tree.Child(n, 0), expected[(n - symbols) * 2]) << round;
+            ASSERT_EQ(tree.Child(n, 1), expected[(n - symbols) * 2 + 1]) << round;
+        }
+        ASSERT_EQ(tree.Root(), symbols + static_cast<int>(expected.size()) / 2 - 1);
+    }
+}
+
 TEST(JbpTree, RefusesCountsTheConstructionCannotHold) {
     std::vector<uint32_t> counts(16, 0);
     counts[3] = 2099999999;
@@ -128,14 +166,14 @@ TEST(JbpDecoder, OutputCoversThePaddedArea) {
     for (size_t b = 0; b < in.blocks.size() / 64; ++b) in.blocks[b * 64] = b % 6 < 4 ? 8 * 40 : 0;
     const auto stream = Write(in);
     JbpDecoder decoder;
-    auto pixels = decoder.Decode(stream);
+    auto pixels = decoder.JbpDecode(stream);
     ASSERT_TRUE(pixels) << decoder.LastError();
     ASSERT_EQ(pixels->size(), 48u * 48u);
     // Y = 320 / 8 = 40, no chroma: grey 168 everywhere.
     const uint16_t grey = static_cast<uint16_t>((168 & 0xF8) << 8 | (168 & 0xFC) << 3 | 168 >> 3);
     for (uint16_t p : *pixels) ASSERT_EQ(p, grey);
     std::vector<uint16_t> small(48 * 47);
-    EXPECT_FALSE(decoder.Decode(stream, small));
+    EXPECT_FALSE(decoder.JbpDecode(stream, small));
 }
 
 TEST(JbpDecoder, KeepsQuantisationTablesForStreamsWithout) {
@@ -151,11 +189,11 @@ TEST(JbpDecoder, KeepsQuantisationTablesForStreamsWithout) {
     without.erase(without.end() - streams - 128, without.end() - streams);
 
     JbpDecoder fresh;
-    EXPECT_FALSE(fresh.Decode(without));
+    EXPECT_FALSE(fresh.JbpDecode(without));
     JbpDecoder movie;
-    auto first = movie.Decode(with);
+    auto first = movie.JbpDecode(with);
     ASSERT_TRUE(first);
-    auto second = movie.Decode(without);
+    auto second = movie.JbpDecode(without);
     ASSERT_TRUE(second) << movie.LastError();
     EXPECT_EQ(*first, *second);
 }
@@ -195,10 +233,10 @@ TEST(JbpDecoder, RefusesStreamsThatDoNotFit) {
     cases.push_back({"AC counts pair without its length", cutCounts});
     for (const Case& c : cases) {
         JbpDecoder decoder;
-        EXPECT_FALSE(decoder.Decode(c.bytes)) << c.what;
+        EXPECT_FALSE(decoder.JbpDecode(c.bytes)) << c.what;
     }
     JbpDecoder decoder;
-    EXPECT_TRUE(decoder.Decode(good)) << decoder.LastError();
+    EXPECT_TRUE(decoder.JbpDecode(good)) << decoder.LastError();
 }
 
 }  // namespace

@@ -67,7 +67,16 @@ void JbpInverseTransform(int32_t block[64]) {
         }
         Pass(col, 8, 0);
     }
-    for (int r = 0; r < 8; ++r) Pass(block + r * 8, 1, 3);
+    for (int r = 0; r < 8; ++r) {
+        int32_t* row = block + r * 8;
+        if ((row[1] | row[2] | row[3] | row[4] | row[5] | row[6] | row[7]) == 0) {
+            // What the full pass gives for a row without AC terms.
+            const int32_t v = row[0] >> 3;
+            for (int i = 0; i < 8; ++i) row[i] = v;
+            continue;
+        }
+        Pass(row, 1, 3);
+    }
 }
 
 }  // namespace vn

@@ -1,42 +1,33 @@
 #include "formats/jbp/JbpTree.h"
 
+#include <functional>
 #include <numeric>
+#include <queue>
 
 namespace vn {
-namespace {
-
-constexpr uint32_t kClosed = 2100000000;
-constexpr uint32_t kOpenBelow = 2099999999;
-
-// Lowest-valued open node other than skip (lowest number among equals), or -1.
-int Smallest(const std::vector<uint32_t>& v, int skip) {
-    int best = -1;
-    for (int i = 0; i < static_cast<int>(v.size()); ++i) {
-        if (i != skip && v[i] < kOpenBelow && (best < 0 || v[i] < v[best])) best = i;
-    }
-    return best;
-}
-
-}  // namespace
-
 bool JbpTree::Build(std::span<const uint32_t> counts) {
     const uint64_t total = std::accumulate(counts.begin(), counts.end(), uint64_t{0});
     if (total >= kMaxTotal || counts.size() < 2) return false;
     symbols_ = static_cast<int>(counts.size());
-    std::vector<uint32_t> v(counts.begin(), counts.end());
-    v.reserve(2 * counts.size());
     child_.clear();
-    for (;;) {
-        const int first = Smallest(v, -1);
-        const int second = first < 0 ? -1 : Smallest(v, first);
-        if (second < 0) break;
-        child_.push_back(first);
-        child_.push_back(second);
-        v.push_back(v[first] + v[second]);
-        v[first] = kClosed;
-        v[second] = kClosed;
+    // With the total below the closing value every node stays open until it
+    // is joined, so "smallest value, lowest number among equals" is the
+    // order of (value, number) pairs, and a heap gives the same tree as
+    // scanning all nodes.
+    using Node = std::pair<uint64_t, int>;
+    std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
+    for (int i = 0; i < symbols_; ++i) open.push({counts[i], i});
+    int next = symbols_;
+    while (open.size() >= 2) {
+        const Node first = open.top();
+        open.pop();
+        const Node second = open.top();
+        open.pop();
+        child_.push_back(first.second);
+        child_.push_back(second.second);
+        open.push({first.first + second.first, next++});
     }
-    root_ = static_cast<int>(v.size()) - 1;
+    root_ = next - 1;
     return true;
 }
 

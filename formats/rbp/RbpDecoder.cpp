@@ -47,7 +47,7 @@ bool DecodeJbp(const RbpHeader& h, std::span<const uint8_t> payload, uint8_t* ou
     if (!jh) return Fail(error, "colour stream is not JBP");
     if (jh->width != h.width || jh->height != h.height)
         return Fail(error, "JBP size differs from the picture's");
-    auto rgb = jbp.Decode(stream);
+    auto rgb = jbp.JbpDecode(stream);
     if (!rgb) {
         if (error != nullptr) *error = jbp.LastError();
         return false;

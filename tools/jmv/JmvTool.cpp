@@ -90,7 +90,7 @@ int Info(const std::vector<std::string>& args) {
         const JmvFrame& f = info->frames[i];
         const std::span<const uint8_t> stream(&bytes[info->dataStart + f.offset], f.size);
         const auto header = JbpDecoder::ReadHeader(stream);
-        const bool ok = header && decoder.Decode(stream).has_value();
+        const bool ok = header && decoder.JbpDecode(stream).has_value();
         bad += !ok;
         std::printf("frame %4zu  offset %9u  %7u bytes  %s\n", i, f.offset, f.size,
                     ok ? "decodes" : ("does not decode: " + decoder.LastError()).c_str());

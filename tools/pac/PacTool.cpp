@@ -8,6 +8,7 @@
 #include "converter/pac/PacWriter.h"
 #include "engine/platform/host/Cp932.h"
 #include "engine/platform/host/HostFileSystem.h"
+#include "formats/text/ShiftJis.h"
 
 namespace vn {
 namespace {
@@ -24,6 +25,19 @@ int Usage() {
 std::string BaseName(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// No folder separators outside two-byte characters (whose second byte may be 0x5C).
+bool PlainName(const char* name) {
+    if (name[0] == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
+    for (const char* p = name; *p != '\0'; ++p) {
+        if (IsLeadByte(static_cast<unsigned char>(*p)) && p[1] != '\0') {
+            ++p;
+        } else if (*p == '\\' || *p == '/' || *p == ':') {
+            return false;
+        }
+    }
+    return true;
 }
 
 int List(HostFileSystem& fs, const std::string& archive) {
@@ -51,7 +65,7 @@ int Extract(HostFileSystem& fs, const std::string& archive, const std::string& f
         const auto bytes = PacReadEntry(fs, path->c_str(), e, dir->header.method, &error);
         const std::string shown = Cp932ToUtf8Lossy(e.name);
         if (!bytes) return Fail(shown + ": " + error);
-        if (std::strpbrk(e.name, "\\/:") != nullptr || std::strcmp(e.name, "..") == 0) {
+        if (!PlainName(e.name)) {
             return Fail(shown + ": entry name is not a plain file name");
         }
         const std::string target = *out + "\\" + e.name;

@@ -32,7 +32,7 @@ TEST(SampleInstallWriter, WritesArchivesTheConverterReadsBack) {
     EXPECT_EQ(info->width, 320u);
     JbpDecoder decoder;
     for (uint32_t i = 0; i < info->frameCount; i += 19)
-        EXPECT_TRUE(decoder.Decode(std::span(movie).subspan(info->dataStart + info->frames[i].offset, info->frames[i].size)))
+        EXPECT_TRUE(decoder.JbpDecode(std::span(movie).subspan(info->dataStart + info->frames[i].offset, info->frames[i].size)))
             << "frame " << i << ": " << decoder.LastError();
 
     int sounds = 0;

@@ -8,7 +8,7 @@ namespace {
 
 // The job's counters and log as the picture conversion reports to them.
 class JobPictureProgress : public PictureProgress {
-public:
+  public:
     explicit JobPictureProgress(JobContext& job) : job_(job) {}
     void AddTotal(uint32_t count) override { job_.progress.AddTotal(count); }
     void SetEntryName(const char* name) override { job_.progress.SetEntryName(name); }
@@ -17,7 +17,7 @@ public:
     void AddWriteFailure() override { job_.progress.AddWriteFailure(); }
     void Note(const std::string& message) override { job_.Note(Cp932ToUtf8Lossy(message)); }
 
-private:
+  private:
     JobContext& job_;
 };
 
@@ -26,8 +26,9 @@ private:
 void RunPictureStep(JobContext& job, const PacSource& source, const std::string& output,
                     PictureStep step) {
     JobPictureProgress progress(job);
-    const PictureArchiveJob pictures{job.files, progress, job.settings.scalePercent,
-                                     job.settings.qualityIndex, job.standTable, job.visualTable};
+    const PictureArchiveJob pictures{
+        job.files,      progress,       job.settings.scalePercent, job.settings.qualityIndex,
+        job.standTable, job.visualTable};
     ConvertPictureEntries(step, pictures, source.path.c_str(), source.directory, output.c_str());
 }
 

@@ -15,12 +15,13 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 class CollectingLog : public JobLog {
-public:
+  public:
     void Note(const std::string& message) override { notes.push_back(message); }
     std::vector<std::string> notes;
 };
 
-void MakePac(MemoryFileSystem& fs, const char* path, const std::vector<std::pair<const char*, Bytes>>& items) {
+void MakePac(MemoryFileSystem& fs, const char* path,
+             const std::vector<std::pair<const char*, Bytes>>& items) {
     PacWriter writer(kPacMethodLzss);
     for (const auto& [name, bytes] : items) ASSERT_TRUE(writer.Add(name, bytes));
     ASSERT_TRUE(writer.WriteFile(fs, path));
@@ -59,7 +60,7 @@ TEST(PictureSteps, ComposeBackgroundsWithTheTableOfStepThree) {
         ASSERT_TRUE(RbpDecode(*rbp, 0, p));
         if (percent == 100) {
             ASSERT_EQ(p.width, 2);
-            EXPECT_EQ(p.pixels[0], 96);   // the base's grey 100 in RGB565
+            EXPECT_EQ(p.pixels[0], 96);       // the base's grey 100 in RGB565
             EXPECT_EQ(p.pixels[4 + 2], 200);  // the pasted red column
         } else {
             ASSERT_EQ(p.width, 1);

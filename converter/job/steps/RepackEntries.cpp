@@ -34,11 +34,4 @@ void RepackEntries(JobContext& job, const PacSource& source, const std::string& 
     if (!writer.Finish() && complete) job.WriteFailed(output, writer.LastError());
 }
 
-void CountEntriesWithoutOutput(JobContext& job, const PacSource& source) {
-    for (const PacEntry& entry : source.directory.entries) {
-        job.progress.SetEntryName(entry.name);
-        job.progress.AddDone();
-    }
-}
-
 }  // namespace vn

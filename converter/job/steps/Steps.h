@@ -44,7 +44,4 @@ void WriteMp3Files(JobContext& job, const PacSource& source, const std::string& 
 void WriteMp3Archive(JobContext& job, const PacSource& source, const std::string& output,
                      const AudioTarget& target);
 
-// Until a step's conversion exists: every entry counts as done, nothing is written.
-void CountEntriesWithoutOutput(JobContext& job, const PacSource& source);
-
 }  // namespace vn

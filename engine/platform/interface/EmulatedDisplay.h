@@ -10,6 +10,10 @@
 #include "engine/platform/interface/Platform.h"
 
 namespace vn {
+struct RgbaImage;
+}
+
+namespace vn {
 
 class EmulatedDisplay {
 public:

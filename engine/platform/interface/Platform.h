@@ -15,7 +15,6 @@
 namespace vn {
 
 class JsonWriter;
-struct RgbaImage;
 
 struct DisplayProperties {
     int32_t width = 0;   // pixels along the frame buffer's x axis
@@ -99,8 +98,9 @@ public:
     virtual void PresentRect(const Rect& logical) = 0;
     virtual void EndDraw() = 0;
     virtual void CloseDisplay() = 0;
-    // What a user sees, landscape at the logical size.
-    virtual bool Screenshot(RgbaImage& image) const = 0;
+    // What a user sees (landscape, logical size) as a PNG file at a host
+    // (UTF-8) path.
+    virtual bool SaveScreenshot(const std::string& hostPath) const = 0;
 
     // Input.
     virtual bool OpenInput() = 0;
@@ -120,8 +120,16 @@ public:
     // trailing backslash.
     virtual std::string ProgramFolder() const = 0;
     virtual std::string ToUtf8(std::string_view shiftJis) const = 0;
+    // Test and tool output (state dumps) at a host (UTF-8) path.
+    virtual bool WriteHostFile(const std::string& hostPath, std::string_view bytes) const = 0;
 
     virtual DeviceStatus GetDeviceStatus() = 0;
+
+    // Text output: one Shift-JIS character of the face (Shift-JIS) at the
+    // pixel height, white on black at (0, 0) of a top-down 24-bit cell,
+    // without anti-aliasing. False when no font is available.
+    virtual bool DrawGlyph(std::string_view face, int pixelHeight, std::string_view character, uint8_t* cell,
+                           int cellWidth, int cellHeight) = 0;
 
     // The driver's own fields for the state dump.
     virtual void DumpState(JsonWriter& json) const = 0;

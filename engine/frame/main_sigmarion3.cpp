@@ -1,0 +1,3 @@
+#include "engine/frame/PlayerMain.h"
+
+int main(int argc, char** argv) { return vn::RunPlayer(vn::Sigmarion3Profile(), argc, argv); }
