@@ -13,6 +13,9 @@ mkdir -p "$work"
 
 echo "== generating the sample game into $work/install"
 "$samplegame" "$work/install"
+"$build/tools/pac/pac" extract "$work/install/Script.pac" "$work/scripts" >/dev/null
+echo "== opcodes used by the story's scripts"
+"$build/tools/vnscript/vnscript" ops "$work/scripts"/*.bin | tail -n 1
 
 for size in 320x240 640x480; do
     play="$work/play-$size"
