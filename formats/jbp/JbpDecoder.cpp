@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kLookupBits = 9;
 constexpr int64_t kMaxPixels = int64_t{1} << 26;  // far above any picture or movie frame
-constexpr size_t kRleCodedMax = 2048;  // 1024 bytes, each at most two coded bytes
+constexpr size_t kRleCodedMax = 2048;             // 1024 bytes, each at most two coded bytes
 
 constexpr std::array<uint8_t, 256> MakeReverse() {
     std::array<uint8_t, 256> r{};
@@ -37,7 +37,7 @@ struct JbpDecoder::Streams {
 // Bits of 32-bit little-endian words, least significant first. Reads past
 // the end give zero bits and mark the reader overrun.
 class JbpDecoder::BitReader {
-public:
+  public:
     explicit BitReader(std::span<const uint8_t> bytes)
         : bytes_(bytes), totalBits_(bytes.size() * 8) {}
 
@@ -64,7 +64,7 @@ public:
     }
     bool Overrun() const { return used_ > totalBits_; }
 
-private:
+  private:
     void Refill() {
         while (count_ <= 32) {
             uint64_t word = 0;
@@ -151,7 +151,8 @@ bool JbpDecoder::Prepare(std::span<const uint8_t> stream, Streams& s) {
     // Each block has one DC value and every code is at least one bit long.
     const uint64_t dcTotal = std::accumulate(s.dcCounts.begin(), s.dcCounts.end(), uint64_t{0});
     const uint64_t acTotal = std::accumulate(s.acCounts.begin(), s.acCounts.end(), uint64_t{0});
-    if (dcTotal != static_cast<uint64_t>(s.blocks)) return Fail("DC counts do not match the blocks");
+    if (dcTotal != static_cast<uint64_t>(s.blocks))
+        return Fail("DC counts do not match the blocks");
     if (dcTotal > s.dc.size() * 8) return Fail("DC counts exceed the DC stream");
     if (acTotal > s.ac.size() * 8 || acTotal > static_cast<uint64_t>(s.blocks) * 63)
         return Fail("AC counts exceed the AC stream");
@@ -291,8 +292,8 @@ bool JbpDecoder::DecodePixels(const Streams& s, std::span<uint16_t> out) {
                     std::fill_n(block, 64, block[0] >> 3);
                 }
             }
-            ColourMacroblock(blocks, &out[(size_t{static_cast<size_t>(my)} * 16) * stride + mx * 16],
-                             stride);
+            ColourMacroblock(
+                blocks, &out[(size_t{static_cast<size_t>(my)} * 16) * stride + mx * 16], stride);
         }
     }
     return true;

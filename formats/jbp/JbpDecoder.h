@@ -18,8 +18,7 @@
 namespace vn {
 
 class JbpDecoder {
-public:
-
+  public:
     // The header alone, checked for size and magic. Pictures whose padded
     // area exceeds 64 Mpixel are refused by the decoder.
     static std::optional<JbpHeader> ReadHeader(std::span<const uint8_t> stream);
@@ -38,7 +37,7 @@ public:
     const std::array<uint32_t, kJbpAcSymbols>& AcCounts() const { return acCounts_; }
     const std::string& LastError() const { return error_; }
 
-private:
+  private:
     struct Streams;
     class BitReader;
     struct Lookup {

@@ -20,7 +20,9 @@ JbpCoefficients Blank(int width, int height) {
 }
 
 // Sets zig-zag position k of block b.
-void SetZigZag(JbpCoefficients& c, int b, int k, int16_t v) { c.blocks[b * 64 + kJbpZigZag[k]] = v; }
+void SetZigZag(JbpCoefficients& c, int b, int k, int16_t v) {
+    c.blocks[b * 64 + kJbpZigZag[k]] = v;
+}
 
 std::vector<uint8_t> Write(const JbpCoefficients& c) {
     auto s = WriteJbpStream(c);
