@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+// After <cstdio>: jpeglib.h needs FILE.
 #include <jpeglib.h>
 
 #include "formats/jbp/JbpDecoder.h"
@@ -38,8 +39,8 @@ const Fixture& Data() {
 }
 
 void SetPixelRate(benchmark::State& state) {
-    state.counters["pixels"] = benchmark::Counter(double(kWidth) * kHeight,
-                                                  benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["pixels"] =
+        benchmark::Counter(double(kWidth) * kHeight, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void BM_JbpDecode(benchmark::State& state) {
@@ -96,7 +97,7 @@ BENCHMARK_CAPTURE(BM_RbpDecode, type1, true);
 // Prints the usual table and keeps each run's CPU time per iteration (the
 // machine may be shared, so CPU time is the fairer measure).
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {

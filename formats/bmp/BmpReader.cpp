@@ -44,8 +44,7 @@ const char* CheckHeaders(std::span<const uint8_t> bytes, Layout& out) {
     const int bits = info.bitCount;
     if (bits != 8 && bits != 16 && bits != 24 && bits != 32) return "unsupported bits per pixel";
     if (info.compression == kBmpCompressionBitFields) {
-        if (!MasksMatch(bytes, info))
-            return "unsupported bit-field masks";
+        if (!MasksMatch(bytes, info)) return "unsupported bit-field masks";
     } else if (info.compression != kBmpCompressionNone) {
         return "compressed bitmaps are not supported";
     }
@@ -100,9 +99,12 @@ bool ReadDirect(const uint8_t* in, uint8_t* out, int width, const Layout& layout
 
 RowReader ReaderFor(int bitCount) {
     switch (bitCount) {
-        case 8: return Read8;
-        case 16: return Read16;
-        default: return ReadDirect;
+        case 8:
+            return Read8;
+        case 16:
+            return Read16;
+        default:
+            return ReadDirect;
     }
 }
 
@@ -118,7 +120,8 @@ std::optional<BmpPicture> ReadBmp(std::span<const uint8_t> bytes, std::string* e
         const uint8_t* in = bytes.data() + layout.pixelOffset + layout.stride * y;
         // A top-down file's first stored row is the top row.
         uint8_t* out = layout.topDown ? bitmap->RowFromTop(y) : bitmap->Row(y);
-        if (!read(in, out, layout.width, layout)) return Fail(error, "pixel index beyond the palette");
+        if (!read(in, out, layout.width, layout))
+            return Fail(error, "pixel index beyond the palette");
     }
     return BmpPicture{std::move(*bitmap), layout.bitCount};
 }

@@ -114,7 +114,10 @@ TEST(BmpReader, RefusesWhatDoesNotFit) {
     with("lying size", [](BmpSpec& s) { s.height = 1000000; });
     with("huge", [](BmpSpec& s) { s.width = 40000; });
     with("1 bit", [](BmpSpec& s) { s.bitCount = 1; });
-    with("RLE8", [](BmpSpec& s) { s.bitCount = 8; s.compression = 1; });
+    with("RLE8", [](BmpSpec& s) {
+        s.bitCount = 8;
+        s.compression = 1;
+    });
     with("bit fields that are 555", [](BmpSpec& s) {
         s.bitCount = 16;
         s.compression = 3;
@@ -136,7 +139,8 @@ TEST(BmpReader, RefusesWhatDoesNotFit) {
     std::vector<uint8_t> lyingHeader = MakeBmp(good);
     PutU32(&lyingHeader[14], 0x7FFFFFFF);
     cases.push_back({"information header beyond the data", lyingHeader});
-    cases.push_back({"truncated headers", std::vector<uint8_t>(lyingHeader.begin(), lyingHeader.begin() + 30)});
+    cases.push_back(
+        {"truncated headers", std::vector<uint8_t>(lyingHeader.begin(), lyingHeader.begin() + 30)});
     cases.push_back({"no magic", std::vector<uint8_t>(60, 0)});
 
     for (const Case& c : cases) {

@@ -75,9 +75,9 @@ void Describe(F& f, IndexBlock<Groups>& b) {
 }
 
 class InfoTables {
-public:
+  public:
     static const char* EntryName(InfoTable table);  // "StandInfo.DAT", …
-    static uint32_t RecordSize(InfoTable table);     // 224, 228, 36, 1280, 960
+    static uint32_t RecordSize(InfoTable table);    // 224, 228, 36, 1280, 960
 
     // Reads the five entries from the archive; a missing entry leaves its
     // table absent. Returns how many were found.
@@ -90,17 +90,25 @@ public:
     // The raw bytes of one record, or empty.
     std::span<const uint8_t> RecordBytes(InfoTable table, int index) const;
 
-    std::optional<StandRecord> Stand(int index) const { return Get<StandRecord>(InfoTable::Stand, index); }
-    std::optional<VisualRecord> Visual(int index) const { return Get<VisualRecord>(InfoTable::Visual, index); }
+    std::optional<StandRecord> Stand(int index) const {
+        return Get<StandRecord>(InfoTable::Stand, index);
+    }
+    std::optional<VisualRecord> Visual(int index) const {
+        return Get<VisualRecord>(InfoTable::Visual, index);
+    }
     std::optional<BgmRecord> Bgm(int index) const { return Get<BgmRecord>(InfoTable::Bgm, index); }
-    std::optional<GalleryBlock> Gallery(int index) const { return Get<GalleryBlock>(InfoTable::Gallery, index); }
-    std::optional<SceneBlock> Scene(int index) const { return Get<SceneBlock>(InfoTable::Scene, index); }
+    std::optional<GalleryBlock> Gallery(int index) const {
+        return Get<GalleryBlock>(InfoTable::Gallery, index);
+    }
+    std::optional<SceneBlock> Scene(int index) const {
+        return Get<SceneBlock>(InfoTable::Scene, index);
+    }
 
     // First record whose name field equals name (NameEquals), or -1.
     int FindVisualByDifference(const char* name) const;
     int FindStandByVariant(const char* name) const;
 
-private:
+  private:
     static int Index(InfoTable table) { return static_cast<int>(table); }
     template <class Record>
     std::optional<Record> Get(InfoTable table, int index) const {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kLookupBits = 9;
 constexpr int64_t kMaxPixels = int64_t{1} << 26;  // far above any picture or movie frame
-constexpr size_t kRleCodedMax = 2048;  // 1024 bytes, each at most two coded bytes
+constexpr size_t kRleCodedMax = 2048;             // 1024 bytes, each at most two coded bytes
 
 constexpr std::array<uint8_t, 256> MakeReverse() {
     std::array<uint8_t, 256> r{};
@@ -37,7 +37,7 @@ struct JbpDecoder::Streams {
 // Bits of 32-bit little-endian words, least significant first. Reads past
 // the end give zero bits and mark the reader overrun.
 class JbpDecoder::BitReader {
-public:
+  public:
     explicit BitReader(std::span<const uint8_t> bytes)
         : bytes_(bytes), totalBits_(bytes.size() * 8) {}
 
@@ -64,7 +64,7 @@ public:
     }
     bool Overrun() const { return used_ > totalBits_; }
 
-private:
+  private:
     void Refill() {
         while (count_ <= 32) {
             uint64_t word = 0;
@@ -81,15 +81,6 @@ private:
     int count_ = 0;
     size_t next_ = 0;
 };
-
-JbpDecoder::JbpDecoder() {
-    for (int i = 0; i < 768; ++i) {
-        const int v = std::clamp(i - 256, 0, 255);
-        red_[i] = static_cast<uint16_t>((v & 0xF8) << 8);
-        green_[i] = static_cast<uint16_t>((v & 0xFC) << 3);
-        blue_[i] = static_cast<uint16_t>(v >> 3);
-    }
-}
 
 bool JbpDecoder::Fail(const char* message) {
     error_ = message;
@@ -160,7 +151,8 @@ bool JbpDecoder::Prepare(std::span<const uint8_t> stream, Streams& s) {
     // Each block has one DC value and every code is at least one bit long.
     const uint64_t dcTotal = std::accumulate(s.dcCounts.begin(), s.dcCounts.end(), uint64_t{0});
     const uint64_t acTotal = std::accumulate(s.acCounts.begin(), s.acCounts.end(), uint64_t{0});
-    if (dcTotal != static_cast<uint64_t>(s.blocks)) return Fail("DC counts do not match the blocks");
+    if (dcTotal != static_cast<uint64_t>(s.blocks))
+        return Fail("DC counts do not match the blocks");
     if (dcTotal > s.dc.size() * 8) return Fail("DC counts exceed the DC stream");
     if (acTotal > s.ac.size() * 8 || acTotal > static_cast<uint64_t>(s.blocks) * 63)
         return Fail("AC counts exceed the AC stream");
@@ -284,14 +276,24 @@ bool JbpDecoder::DecodePixels(const Streams& s, std::span<uint16_t> out) {
                 // Dequantised values are bounded to 16 bits, which no real
                 // coefficient reaches, so that no sum of the transform can
                 // overflow.
-                auto put = [&](int at, int v) { block[at] = std::clamp(v * q[at], -32768, 32767); };
+                bool hasAc = false;
+                auto put = [&](int at, int v) {
+                    block[at] = std::clamp(v * q[at], -32768, 32767);
+                    hasAc = true;
+                };
                 std::fill_n(block, 64, 0);
                 put(0, *dc++);
+                hasAc = false;
                 if (!DecodeAc(bits, put)) return false;
-                JbpInverseTransform(block);
+                if (hasAc) {
+                    JbpInverseTransform(block);
+                } else {
+                    // What the transform gives for a block without AC terms.
+                    std::fill_n(block, 64, block[0] >> 3);
+                }
             }
-            ColourMacroblock(blocks, &out[(size_t{static_cast<size_t>(my)} * 16) * stride + mx * 16],
-                             stride);
+            ColourMacroblock(
+                blocks, &out[(size_t{static_cast<size_t>(my)} * 16) * stride + mx * 16], stride);
         }
     }
     return true;
@@ -299,23 +301,30 @@ bool JbpDecoder::DecodePixels(const Streams& s, std::span<uint16_t> out) {
 
 // JFIF pairing: C1 (Cb) weights blue with 1.772, C2 (Cr) red with 1.402, in
 // 16-bit fixed point with arithmetic shifts; one chroma sample covers 2 × 2
-// luminance samples.
-void JbpDecoder::ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride) const {
+// luminance samples. Clamping to 0..255 and packing are done with plain
+// arithmetic, which gives what the 768-entry tables give and lets the
+// compiler work on whole rows.
+void JbpDecoder::ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride) {
     for (int cy = 0; cy < 8; ++cy) {
-        for (int cx = 0; cx < 8; ++cx) {
-            const int64_t cb = blocks[4][cy * 8 + cx], cr = blocks[5][cy * 8 + cx];
-            const int b = static_cast<int>((cb * 116129) >> 16);
-            const int r = static_cast<int>((cr * 91881) >> 16);
-            const int g = static_cast<int>((cb * 22553 + cr * 46801) >> 16);
-            for (int dy = 0; dy < 2; ++dy) {
-                const int y = cy * 2 + dy;
-                const int32_t* luma = blocks[(y / 8) * 2 + cx / 4] + (y % 8) * 8 + (cx % 4) * 2;
-                uint16_t* row = out + static_cast<size_t>(y) * stride + cx * 2;
-                for (int dx = 0; dx < 2; ++dx) {
-                    const int yv = luma[dx] + 128 + 256;
-                    row[dx] = static_cast<uint16_t>(red_[std::clamp(yv + r, 0, 767)] |
-                                                    green_[std::clamp(yv - g, 0, 767)] |
-                                                    blue_[std::clamp(yv + b, 0, 767)]);
+        int32_t b[16], r[16], g[16];
+        for (int x = 0; x < 16; ++x) {
+            const int64_t cb = blocks[4][cy * 8 + x / 2], cr = blocks[5][cy * 8 + x / 2];
+            b[x] = static_cast<int32_t>((cb * 116129) >> 16);
+            r[x] = static_cast<int32_t>((cr * 91881) >> 16);
+            g[x] = static_cast<int32_t>((cb * 22553 + cr * 46801) >> 16);
+        }
+        for (int dy = 0; dy < 2; ++dy) {
+            const int y = cy * 2 + dy;
+            uint16_t* row = out + static_cast<size_t>(y) * stride;
+            for (int half = 0; half < 2; ++half) {
+                const int32_t* luma = blocks[(y / 8) * 2 + half] + (y % 8) * 8;
+                for (int x = 0; x < 8; ++x) {
+                    const int32_t yv = luma[x] + 128;
+                    const int32_t blue = std::clamp(yv + b[half * 8 + x], 0, 255);
+                    const int32_t green = std::clamp(yv - g[half * 8 + x], 0, 255);
+                    const int32_t red = std::clamp(yv + r[half * 8 + x], 0, 255);
+                    row[half * 8 + x] =
+                        static_cast<uint16_t>((red & 0xF8) << 8 | (green & 0xFC) << 3 | blue >> 3);
                 }
             }
         }

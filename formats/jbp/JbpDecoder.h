@@ -2,7 +2,7 @@
 // The JBP decoder: a JBP stream into RGB565 over the picture's padded area
 // (width and height rounded up to 16). Every count, length and bit read is
 // bounded by the stream; bad input is refused with a reason. One object holds
-// the decoder's trees, colour tables and the quantisation tables of the last
+// the decoder's trees and the quantisation tables of the last
 // stream that carried them (movie frames may leave them out).
 
 #include <array>
@@ -18,9 +18,7 @@
 namespace vn {
 
 class JbpDecoder {
-public:
-    JbpDecoder();
-
+  public:
     // The header alone, checked for size and magic. Pictures whose padded
     // area exceeds 64 Mpixel are refused by the decoder.
     static std::optional<JbpHeader> ReadHeader(std::span<const uint8_t> stream);
@@ -39,7 +37,7 @@ public:
     const std::array<uint32_t, kJbpAcSymbols>& AcCounts() const { return acCounts_; }
     const std::string& LastError() const { return error_; }
 
-private:
+  private:
     struct Streams;
     class BitReader;
     struct Lookup {
@@ -56,7 +54,7 @@ private:
     bool DecodeAc(BitReader& bits, Put put);
     void BuildLookup(const JbpTree& tree, std::vector<Lookup>& lookup);
     int DecodeSymbol(BitReader& bits, const JbpTree& tree, const std::vector<Lookup>& lookup);
-    void ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride) const;
+    static void ColourMacroblock(int32_t blocks[6][64], uint16_t* out, int stride);
 
     JbpHeader header_;
     std::array<uint32_t, kJbpDcSymbols> dcCounts_{};
@@ -66,7 +64,6 @@ private:
     JbpTree dcTree_, acTree_;
     std::vector<Lookup> dcLookup_, acLookup_;
     std::vector<int16_t> dc_;
-    std::array<uint16_t, 768> red_{}, green_{}, blue_{};  // by value + 256
     std::string error_;
 };
 

@@ -7,6 +7,7 @@
 #include <csetjmp>
 #include <cstdio>
 
+// After <cstdio>: jpeglib.h needs FILE.
 #include <jpeglib.h>
 
 #include "formats/jbp/JbpDecoder.h"

@@ -20,7 +20,9 @@ JbpCoefficients Blank(int width, int height) {
 }
 
 // Sets zig-zag position k of block b.
-void SetZigZag(JbpCoefficients& c, int b, int k, int16_t v) { c.blocks[b * 64 + kJbpZigZag[k]] = v; }
+void SetZigZag(JbpCoefficients& c, int b, int k, int16_t v) {
+    c.blocks[b * 64 + kJbpZigZag[k]] = v;
+}
 
 std::vector<uint8_t> Write(const JbpCoefficients& c) {
     auto s = WriteJbpStream(c);
@@ -237,6 +239,39 @@ TEST(JbpDecoder, RefusesStreamsThatDoNotFit) {
     }
     JbpDecoder decoder;
     EXPECT_TRUE(decoder.JbpDecode(good)) << decoder.LastError();
+}
+
+}  // namespace
+}  // namespace vn
+
+namespace vn {
+namespace {
+
+// Pins every pixel the decoder's arithmetic (transform, colour, packing)
+// gives for a fixed stream, so no rewrite for speed can change one.
+TEST(JbpDecoder, PinnedPixels) {
+    JbpCoefficients c;
+    c.width = 50;
+    c.height = 40;
+    c.quality = 90;
+    for (int t = 0; t < 2; ++t)
+        for (int i = 0; i < 64; ++i) c.quant[t][i] = static_cast<uint8_t>(1 + (i * 7 + t * 3) % 40);
+    c.blocks.assign(JbpBlockCount(50, 40) * 64, 0);
+    std::mt19937 random(21);
+    for (size_t i = 0; i < c.blocks.size(); ++i) {
+        const int k = static_cast<int>(i % 64);
+        if (k == 0)
+            c.blocks[i] = static_cast<int16_t>(static_cast<int>(random() % 200) - 100);
+        else if (random() % (k + 2) == 0)
+            c.blocks[i] = static_cast<int16_t>(static_cast<int>(random() % 61) - 30);
+    }
+    JbpDecoder decoder;
+    auto pixels = decoder.JbpDecode(*WriteJbpStream(c));
+    ASSERT_TRUE(pixels);
+    ASSERT_EQ(pixels->size(), 64u * 48u);
+    uint64_t hash = 1469598103934665603ull;  // FNV-1a over the 16-bit values
+    for (uint16_t v : *pixels) hash = (hash ^ v) * 1099511628211ull;
+    EXPECT_EQ(hash, 0x5eec8f1454d3cbf4ull);
 }
 
 }  // namespace

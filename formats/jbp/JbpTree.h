@@ -10,7 +10,7 @@
 namespace vn {
 
 class JbpTree {
-public:
+  public:
     // Counts whose total reaches this cannot be represented by the tree
     // construction (node values at or above it count as closed).
     static constexpr uint64_t kMaxTotal = 2099999999;
@@ -27,7 +27,7 @@ public:
     // Code of each symbol as its bits from the root down, for the writer.
     std::vector<std::vector<uint8_t>> Codes() const;
 
-private:
+  private:
     int symbols_ = 0;
     int root_ = 0;
     std::vector<int> child_;

@@ -53,7 +53,7 @@ bool CodeAc(const int16_t* block, std::vector<Coded>& out) {
 }
 
 class BitWriter {
-public:
+  public:
     void Put(uint32_t bit) {
         word_ |= bit << used_;
         if (++used_ == 32) Flush();
@@ -67,7 +67,7 @@ public:
         return std::move(bytes_);
     }
 
-private:
+  private:
     void Flush() {
         uint8_t b[4];
         PutU32(b, word_);

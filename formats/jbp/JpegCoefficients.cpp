@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+// After <cstdio>: jpeglib.h needs FILE.
 #include <jpeglib.h>
 
 namespace vn {
@@ -113,7 +114,8 @@ bool ReadCoefficients(std::span<const uint8_t> jpeg, JbpCoefficients& out) {
     jpeg_mem_src(&d, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
     jpeg_read_header(&d, TRUE);
     jvirt_barray_ptr* arrays = jpeg_read_coefficients(&d);
-    if (arrays == nullptr || !Is420(d) || d.comp_info[1].quant_tbl_no != d.comp_info[2].quant_tbl_no) {
+    if (arrays == nullptr || !Is420(d) ||
+        d.comp_info[1].quant_tbl_no != d.comp_info[2].quant_tbl_no) {
         jpeg_destroy_decompress(&d);
         return false;
     }

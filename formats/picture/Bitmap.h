@@ -12,7 +12,7 @@
 namespace vn {
 
 class Bitmap {
-public:
+  public:
     // Largest accepted width or height, and pixel count: far above any
     // picture of the game, and small enough that no size computation
     // overflows.
@@ -48,7 +48,7 @@ public:
     std::span<uint8_t> Pixels();
     std::span<const uint8_t> Pixels() const;
 
-private:
+  private:
     Bitmap() = default;
 
     int width_ = 0;

@@ -40,8 +40,8 @@ void DecodePlain(const RbpHeader& h, std::span<const uint8_t> payload, uint8_t* 
     }
 }
 
-bool DecodeJbp(const RbpHeader& h, std::span<const uint8_t> payload, uint8_t* out,
-               JbpDecoder& jbp, std::string* error) {
+bool DecodeJbp(const RbpHeader& h, std::span<const uint8_t> payload, uint8_t* out, JbpDecoder& jbp,
+               std::string* error) {
     const auto stream = payload.first(h.colourSize);
     const auto jh = JbpDecoder::ReadHeader(stream);
     if (!jh) return Fail(error, "colour stream is not JBP");
@@ -67,11 +67,16 @@ bool DecodeJbp(const RbpHeader& h, std::span<const uint8_t> payload, uint8_t* ou
 uint64_t PayloadSize(const RbpHeader& h) {
     const uint64_t pixels = uint64_t{h.width} * h.height;
     switch (h.type) {
-        case kRbpTypeRgb565Alpha: return pixels * 3;
-        case kRbpTypeRgb565: return pixels * 2;
-        case kRbpTypeJbp: return h.colourSize;
-        case kRbpTypeJbpAlpha: return uint64_t{h.colourSize} + pixels;
-        default: return 0;
+        case kRbpTypeRgb565Alpha:
+            return pixels * 3;
+        case kRbpTypeRgb565:
+            return pixels * 2;
+        case kRbpTypeJbp:
+            return h.colourSize;
+        case kRbpTypeJbpAlpha:
+            return uint64_t{h.colourSize} + pixels;
+        default:
+            return 0;
     }
 }
 

@@ -70,14 +70,13 @@ std::optional<std::vector<uint8_t>> RbpFromPicture(const Bitmap& picture, int qu
     if (!stream) return std::nullopt;
     const bool alpha = picture.BitCount() == 32;
     const size_t plane = alpha ? static_cast<size_t>(picture.Width()) * picture.Height() : 0;
-    auto out = StartFile(picture, alpha ? kRbpTypeJbpAlpha : kRbpTypeJbp, kRbpVersionJbp,
-                         placementX, placementY, stream->size() + plane,
-                         static_cast<uint32_t>(stream->size()));
+    auto out =
+        StartFile(picture, alpha ? kRbpTypeJbpAlpha : kRbpTypeJbp, kRbpVersionJbp, placementX,
+                  placementY, stream->size() + plane, static_cast<uint32_t>(stream->size()));
     out.insert(out.end(), stream->begin(), stream->end());
     if (alpha) {
-        AppendPixels(picture, out, [](const uint8_t* px, std::vector<uint8_t>& o) {
-            o.push_back(px[3]);
-        });
+        AppendPixels(picture, out,
+                     [](const uint8_t* px, std::vector<uint8_t>& o) { o.push_back(px[3]); });
     }
     return out;
 }
@@ -85,9 +84,8 @@ std::optional<std::vector<uint8_t>> RbpFromPicture(const Bitmap& picture, int qu
 std::vector<uint8_t> RbpMaskFromPicture(const Bitmap& picture) {
     const size_t pixels = static_cast<size_t>(picture.Width()) * picture.Height();
     auto out = StartFile(picture, kRbpTypeMask, kRbpVersionPlain, 0, 0, pixels, 0);
-    AppendPixels(picture, out, [](const uint8_t* px, std::vector<uint8_t>& o) {
-        o.push_back(px[0]);
-    });
+    AppendPixels(picture, out,
+                 [](const uint8_t* px, std::vector<uint8_t>& o) { o.push_back(px[0]); });
     return out;
 }
 

@@ -51,8 +51,10 @@ TEST(RbpWriter, ChoosesTheTypeByQualityBitCountAndSize) {
         EXPECT_EQ(p.placementX, -12);
         EXPECT_EQ(p.placementY, 300);
         const uint64_t pixels = uint64_t(c.width) * c.height;
-        const uint64_t payload = c.type == 13 ? 2 * pixels : c.type == 1 ? 3 * pixels
-                                 : c.type == 31 ? h->colourSize + pixels : h->colourSize;
+        const uint64_t payload = c.type == 13   ? 2 * pixels
+                                 : c.type == 1  ? 3 * pixels
+                                 : c.type == 31 ? h->colourSize + pixels
+                                                : h->colourSize;
         EXPECT_EQ(rbp->size(), 36 + payload);
         EXPECT_EQ(h->colourSize != 0, c.type >= 30);
     }
@@ -75,7 +77,7 @@ TEST(RbpDecode, WidensAlphaByVersion) {
     struct Case {
         uint8_t version, stored, decoded;
     };
-    const Case cases[] = {{'5', 0, 0}, {'5', 1, 3},  {'5', 255, 255}, {'5', 100, 103},
+    const Case cases[] = {{'5', 0, 0},    {'5', 1, 3}, {'5', 255, 255}, {'5', 100, 103},
                           {'1', 63, 255}, {'1', 1, 7}, {'1', 0, 0},     {'1', 64, 3}};
     for (const Case& c : cases) {
         auto rbp = *RbpFromPicture(Filled(2, 1, 32, {10, 20, 30, c.stored}), 0, 0, 0);

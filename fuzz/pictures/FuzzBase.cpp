@@ -16,7 +16,8 @@ const std::vector<uint8_t>& ValidJbpStream() {
         for (auto& t : c.quant) t.fill(4);
         c.blocks.resize(JbpBlockCount(40, 24) * 64);
         std::mt19937 random(1);
-        for (auto& v : c.blocks) v = random() % 4 == 0 ? static_cast<int16_t>(random() % 41) - 20 : 0;
+        for (auto& v : c.blocks)
+            v = random() % 4 == 0 ? static_cast<int16_t>(random() % 41) - 20 : 0;
         return *WriteJbpStream(c);
     }();
     return stream;
@@ -53,7 +54,8 @@ const std::vector<uint8_t>& ValidBmpFile() {
         std::vector<uint8_t> out(f.pixelOffset + stride * 3, 0);
         WriteRecord(std::span(out).first(kBmpFileHeaderSize), f);
         WriteRecord(std::span(out).subspan(kBmpFileHeaderSize), info);
-        for (uint32_t i = 0; i < palette; ++i) out[kBmpHeadersSize + i] = static_cast<uint8_t>(i * 3);
+        for (uint32_t i = 0; i < palette; ++i)
+            out[kBmpHeadersSize + i] = static_cast<uint8_t>(i * 3);
         for (uint32_t i = f.pixelOffset; i < out.size(); ++i) out[i] = i % 16;
         return out;
     }();

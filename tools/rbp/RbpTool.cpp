@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/rbp/PictureFiles.h"
 #include "formats/jbp/JbpDecoder.h"
 #include "formats/rbp/RbpWriter.h"
+#include "tools/rbp/PictureFiles.h"
 
 namespace vn {
 namespace {
@@ -43,12 +43,18 @@ bool ParsePair(const std::string& s, long lo, long hi, long& a, long& b) {
 
 const char* TypeName(uint32_t type) {
     switch (type) {
-        case 1: return "RGB565 with alpha";
-        case 9: return "mask";
-        case 13: return "RGB565";
-        case 30: return "JBP";
-        case 31: return "JBP with alpha";
-        default: return "unknown";
+        case 1:
+            return "RGB565 with alpha";
+        case 9:
+            return "mask";
+        case 13:
+            return "RGB565";
+        case 30:
+            return "JBP";
+        case 31:
+            return "JBP with alpha";
+        default:
+            return "unknown";
     }
 }
 
