@@ -135,7 +135,7 @@ StandPlacement FindStandPlacement(Context& c) {
     const bool variant = record.has_value();
     if (!variant) record = FindStandByBaseBitmap(c.settings.standTable, c.name);
     if (!record) return s;
-    const auto bytes = NamedBytes(c, record->descriptorName);
+    const auto bytes = NamedBytes(c, record->standName);
     const auto descriptor = bytes ? ReadStandDescriptor(*bytes) : std::nullopt;
     if (!descriptor) return s;
     s.x = descriptor->x;

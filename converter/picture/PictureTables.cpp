@@ -6,22 +6,6 @@
 
 namespace vn {
 
-template <class F>
-void Describe(F& f, StandRecord& r) {
-    f.Text(32, r.descriptorName, 32);
-    f.Text(64, r.variantName, 32);
-    f.I32(96, r.variantX);
-    f.I32(100, r.variantY);
-}
-
-template <class F>
-void Describe(F& f, VisualRecord& r) {
-    f.Text(4, r.baseName, 64);
-    f.Text(68, r.differenceName, 32);
-    f.I32(100, r.x);
-    f.I32(104, r.y);
-}
-
 namespace {
 
 template <class Record, class Match>
@@ -52,8 +36,8 @@ std::optional<StandRecord> FindStandByVariant(std::span<const uint8_t> table,
 std::optional<StandRecord> FindStandByBaseBitmap(std::span<const uint8_t> table,
                                                  const std::string& name) {
     return FindFirst<StandRecord>(table, kStandRecordSize, [&](const StandRecord& r) {
-        return r.descriptorName[0] != '\0' &&
-               NameEquals(ReplaceExtension(r.descriptorName, ".bmp").c_str(), name.c_str());
+        return r.standName[0] != '\0' &&
+               NameEquals(ReplaceExtension(r.standName, ".bmp").c_str(), name.c_str());
     });
 }
 

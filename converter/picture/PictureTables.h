@@ -8,21 +8,9 @@
 #include <span>
 #include <string>
 
+#include "formats/info/InfoTables.h"
+
 namespace vn {
-
-struct StandRecord {
-    char descriptorName[33] = {};
-    char variantName[33] = {};
-    int32_t variantX = 0;
-    int32_t variantY = 0;
-};
-
-struct VisualRecord {
-    char baseName[65] = {};
-    char differenceName[33] = {};
-    int32_t x = 0;
-    int32_t y = 0;
-};
 
 struct StandDescriptor {
     std::string baseName;
