@@ -41,6 +41,21 @@ bool IsPlainName(const char* name) {
     return true;
 }
 
+// Terminal columns of a UTF-8 name: Japanese characters take two, half-width
+// katakana one, so the table's columns stay aligned.
+size_t DisplayWidth(const std::string& utf8) {
+    size_t width = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const size_t n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        uint32_t cp = n == 1 ? b : b & (0x3F >> (n - 1));
+        for (size_t k = 1; k < n && i + k < utf8.size(); ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
+        width += (cp >= 0x1100 && !(cp >= 0xFF61 && cp <= 0xFF9F)) ? 2 : 1;
+        i += n;
+    }
+    return width;
+}
+
 struct Opened {
     HostFileSystem files;
     MlzArchive archive{files};
@@ -62,9 +77,16 @@ int List(const std::vector<std::string>& args) {
                           "expanded", "offset");
     for (uint32_t i = 0; i < count; ++i) {
         const MlzEntry e = o.archive.Entry(i);
-        const std::string name = Cp932ToUtf8Lossy(e.name);
-        std::printf(tsv ? "%u\t%s\t%u\t%u\t%u\t%u\n" : "%5u  %-40s %6u %10u %10u %10u\n", i,
-                    name.c_str(), e.method, e.storedSize, e.expandedSize, e.dataOffset);
+        std::string name = Cp932ToUtf8Lossy(e.name);
+        if (tsv) {
+            std::printf("%u\t%s\t%u\t%u\t%u\t%u\n", i, name.c_str(), e.method, e.storedSize,
+                        e.expandedSize, e.dataOffset);
+            continue;
+        }
+        const size_t width = DisplayWidth(name);
+        if (width < 40) name.append(40 - width, ' ');
+        std::printf("%5u  %s %6u %10u %10u %10u\n", i, name.c_str(), e.method, e.storedSize,
+                    e.expandedSize, e.dataOffset);
     }
     if (!tsv) std::printf("%u entries\n", count);
     return 0;
