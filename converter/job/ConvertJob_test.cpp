@@ -1,4 +1,5 @@
 #include "converter/job/ConvertJob.h"
+#include "converter/job/JobTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -32,21 +33,11 @@ public:
     std::set<std::string> folders;
 };
 
-class CollectingLog : public JobLog {
-public:
-    void Note(const std::string& message) override { notes.push_back(message); }
-    std::vector<std::string> notes;
-};
-
-struct Item {
-    const char* name;
-    Bytes bytes;
-};
+using jobtest::CollectingLog;
+using Item = jobtest::PacItem;
 
 void MakePac(MemoryFileSystem& fs, const char* path, uint32_t method, const std::vector<Item>& items) {
-    PacWriter writer(method);
-    for (const Item& item : items) ASSERT_TRUE(writer.Add(item.name, item.bytes));
-    ASSERT_TRUE(writer.WriteFile(fs, path));
+    jobtest::MakePac(fs, path, items, method);
 }
 
 JobSettings Settings() {

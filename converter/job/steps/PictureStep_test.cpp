@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "converter/job/ConvertJob.h"
+#include "converter/job/JobTestSupport.h"
 #include "converter/pac/PacWriter.h"
 #include "converter/picture/PictureFixtures.h"
 #include "formats/io/MemoryFileSystem.h"
@@ -14,18 +15,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class CollectingLog : public JobLog {
-  public:
-    void Note(const std::string& message) override { notes.push_back(message); }
-    std::vector<std::string> notes;
-};
-
-void MakePac(MemoryFileSystem& fs, const char* path,
-             const std::vector<std::pair<const char*, Bytes>>& items) {
-    PacWriter writer(kPacMethodLzss);
-    for (const auto& [name, bytes] : items) ASSERT_TRUE(writer.Add(name, bytes));
-    ASSERT_TRUE(writer.WriteFile(fs, path));
-}
+using jobtest::CollectingLog;
+using jobtest::MakePac;
 
 // The visual table of Table.pac reaches the background step, which composes
 // the difference onto its base in the archive of the chosen screen size.

@@ -5,6 +5,7 @@
 
 #include "converter/audio/AudioTestSupport.h"
 #include "converter/job/ConvertJob.h"
+#include "converter/job/JobTestSupport.h"
 #include "converter/pac/PacWriter.h"
 #include "formats/io/MemoryFileSystem.h"
 #include "formats/mlz/MlzArchive.h"
@@ -16,22 +17,9 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 namespace at = audiotest;
 
-class CollectingLog : public JobLog {
-public:
-    void Note(const std::string& message) override { notes.push_back(message); }
-    std::vector<std::string> notes;
-};
-
-struct Item {
-    const char* name;
-    Bytes bytes;
-};
-
-void MakePac(MemoryFileSystem& fs, const char* path, const std::vector<Item>& items) {
-    PacWriter writer(kPacMethodLzss);
-    for (const Item& item : items) ASSERT_TRUE(writer.Add(item.name, item.bytes));
-    ASSERT_TRUE(writer.WriteFile(fs, path));
-}
+using jobtest::CollectingLog;
+using jobtest::MakePac;
+using Item = jobtest::PacItem;
 
 Bytes Unsupported() {
     Bytes b = at::Pcm16Wave(at::Tone(22050, 1, 0.1));
